@@ -1,0 +1,21 @@
+// Reads a level file into the tables and resets the world for the level.
+#pragma once
+
+#include <cstdint>
+#include <istream>
+
+// Coordinates and sizes in a level file are held to this range, far beyond
+// any real level, so that no later sum or difference can overflow 32 bits.
+constexpr int32_t kLevelCoordinateLimit = 1000000;
+
+// The tune switch is the loader's only call into the sound library. The
+// game fills it in; tests and headbot-sim leave it empty and run silent.
+extern void (*start_tune)(const char* file);
+
+// Loads the level current_level names (8 and above become 2), writing the
+// progress file first.
+void load_level();
+
+// Applies the records of a level file until "!", the end of the input, or a
+// field that cannot be read: whichever comes first.
+void read_level_records(std::istream& in);

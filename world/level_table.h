@@ -1,0 +1,22 @@
+// The seven levels: file, tune started with the level, progress letter.
+#pragma once
+
+#include <cstdint>
+
+struct LevelEntry {
+    int32_t level;
+    const char* file;
+    const char* tune;      // null: the tune playing goes on
+    char progress_letter;  // 0: the progress file is left empty
+};
+
+constexpr int32_t kLevelCount = 7;
+extern const LevelEntry level_table[kLevelCount];
+
+// The row of a level from 1 to 7; null for any other number.
+const LevelEntry* level_entry(int32_t level);
+
+// The level a progress letter stands for, or 0 for a letter that stands for none.
+int32_t level_of_progress_letter(char letter);
+
+constexpr const char* kTitleTune = "SMWL1FZero.mid";
