@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-int32_t moved_vertically(int32_t y, int32_t fall_step) {
-    return std::clamp(y + fall_step, -kFarLimit, kFarLimit);
+int32_t moved(int32_t position, int32_t step) {
+    return std::clamp(position + step, -kFarLimit, kFarLimit);
 }
 
 void advance_fall(int32_t& fall_step, int32_t& fall_accum, int32_t& step_counter) {

@@ -3,12 +3,12 @@
 
 #include <cstdint>
 
-// A falling body is held inside these bounds, far outside any level, so that
-// a fall that never ends cannot overflow.
+// Anything that moves every frame is held inside these bounds, far outside
+// any level, so that a motion that never ends cannot overflow.
 constexpr int32_t kFarLimit = 1000000000;
 
-// y += fall_step, held within the far limit.
-int32_t moved_vertically(int32_t y, int32_t fall_step);
+// position + step, held within the far limit.
+int32_t moved(int32_t position, int32_t step);
 
 // One airborne frame: the velocity grows by a tenth of a pixel, and every
 // 21 frames the step is refreshed from it, never beyond 9 pixels a frame.

@@ -1,0 +1,68 @@
+#include "key_script.h"
+
+#include <limits>
+#include <sstream>
+
+namespace {
+
+// A count of any length is accepted; beyond what a run could ever reach it
+// is held at the largest 64-bit value.
+bool parse_count(const std::string& word, int64_t& count) {
+    if (word.empty()) return false;
+    int64_t value = 0;
+    const int64_t most = std::numeric_limits<int64_t>::max();
+    for (char c : word) {
+        if (c < '0' || c > '9') return false;
+        int digit = c - '0';
+        value = value > (most - digit) / 10 ? most : value * 10 + digit;
+    }
+    count = value;
+    return count >= 1;
+}
+
+bool parse_keys(const std::string& word, KeyRun& run) {
+    run.up = run.left = run.right = false;
+    if (word == "-") return true;
+    if (word.empty()) return false;
+    for (char c : word) {
+        if (c == 'U') run.up = true;
+        else if (c == 'L') run.left = true;
+        else if (c == 'R') run.right = true;
+        else return false;
+    }
+    return true;
+}
+
+bool skipped(const std::string& line) {
+    size_t first = line.find_first_not_of(" \t\r");
+    return first == std::string::npos || line[first] == '#';
+}
+
+}  // namespace
+
+bool parse_key_script(std::istream& in, KeyScript& script, std::string& error) {
+    std::string line;
+    for (int64_t number = 1; std::getline(in, line); ++number) {
+        if (skipped(line)) continue;
+        std::istringstream fields(line);
+        std::string count_word, keys_word, extra;
+        fields >> count_word >> keys_word;
+        KeyRun run{};
+        if (!parse_count(count_word, run.count) || !parse_keys(keys_word, run) || (fields >> extra)) {
+            error = "line " + std::to_string(number) + ": expected COUNT KEYS, got \"" + line + "\"";
+            return false;
+        }
+        script.runs.push_back(run);
+    }
+    return true;
+}
+
+KeyRun KeyCursor::next() {
+    while (run_ < script_.runs.size() && used_ >= script_.runs[run_].count) {
+        ++run_;
+        used_ = 0;
+    }
+    if (run_ >= script_.runs.size()) return KeyRun{1, false, false, false};
+    ++used_;
+    return script_.runs[run_];
+}

@@ -1,0 +1,84 @@
+#include "run.h"
+
+#include "sim/frame.h"
+#include "world/config.h"
+#include "world/level_loader.h"
+#include "world/progress.h"
+#include "world/world.h"
+
+namespace {
+
+const char kTraceHeader[] =
+    "# frame level px py pfs pacc pstep pair facing health lives bx by bvx bvy camx viewb "
+    "bossx bossy bossfs bossacc bossdir bossair fsx fsy fsalive blocks spiders done over\n";
+
+int32_t blocks_present() {
+    int32_t n = 0;
+    for (int32_t i = 0; i < block_count; ++i) n += blocks[i].present == 1;
+    return n;
+}
+
+int32_t spiders_alive() {
+    int32_t n = 0;
+    for (int32_t i = 0; i < spider_count; ++i) n += spiders[i].alive == 1;
+    return n;
+}
+
+void print_trace_line(FILE* out, int64_t frame) {
+    const Player& p = player;
+    std::fprintf(out,
+                 "%lld %d %d %d %d %d %d %d %d %d %d %d %d %d %d %d %d %d %d %d %d %d %d %d %d %d "
+                 "%d %d %d %d\n",
+                 static_cast<long long>(frame), current_level, p.x, p.y, p.fall_step, p.fall_accum,
+                 p.step_counter, p.airborne, p.facing, p.health, p.lives, ball.x, ball.y, ball.vx,
+                 ball.vy, camera_x, view_bottom, boss.x, boss.y, boss.fall_step, boss.fall_accum,
+                 boss.direction, boss.airborne, falling_spider.x, falling_spider.y,
+                 falling_spider.alive, blocks_present(), spiders_alive(), level_done, game_over);
+}
+
+void hold(const KeyRun& keys) {
+    held_keys = HeldKeys();
+    held_keys.up = keys.up;
+    held_keys.left = keys.left;
+    held_keys.right = keys.right;
+}
+
+}  // namespace
+
+// Plays level after level until the K-th level end, a game over or the
+// frame limit; returns the outcome word.
+static const char* play_levels(const RunOptions& options, const KeyScript& script, FILE* out,
+                        int64_t& frames) {
+    KeyCursor keys(script);
+    int64_t level_ends = 0;
+    for (;;) {
+        load_level();
+        bool level_ended = false;
+        while (frames < options.frames && !level_ended) {
+            hold(keys.next());
+            run_frame();
+            ++frames;
+            if (options.trace) print_trace_line(out, frames);
+            if (game_over) return "over";
+            if (level_done) {
+                ++level_ends;
+                if (level_ends >= options.levels) return "won";
+                level_ended = true;
+            }
+        }
+        if (!level_ended) return "stopped";
+    }
+}
+
+void run_headless(const RunOptions& options, const KeyScript& script, FILE* out) {
+    read_config_file("config.txt");
+    if (options.level_given)
+        current_level = options.level;
+    else
+        read_progress();
+    if (options.trace) std::fputs(kTraceHeader, out);
+    int64_t frames = 0;
+    const char* outcome = play_levels(options, script, out, frames);
+    std::fprintf(out, "result: %s frames=%lld level=%d\n", outcome, static_cast<long long>(frames),
+                 current_level);
+}

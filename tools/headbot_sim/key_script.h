@@ -1,0 +1,33 @@
+// Key scripts: which keys are held in which frames.
+#pragma once
+
+#include <cstdint>
+#include <istream>
+#include <string>
+#include <vector>
+
+struct KeyRun {
+    int64_t count;  // frames, 1 or more
+    bool up, left, right;
+};
+
+struct KeyScript {
+    std::vector<KeyRun> runs;
+};
+
+// Reads "COUNT KEYS" lines; blank lines and '#' comments are skipped. On a
+// malformed line returns false with `error` naming the line number.
+bool parse_key_script(std::istream& in, KeyScript& script, std::string& error);
+
+// Walks a script frame by frame; after the last run nothing is held.
+class KeyCursor {
+public:
+    explicit KeyCursor(const KeyScript& script) : script_(script) {}
+    // The keys of the next frame.
+    KeyRun next();
+
+private:
+    const KeyScript& script_;
+    size_t run_ = 0;
+    int64_t used_ = 0;
+};
