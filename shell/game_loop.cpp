@@ -1,0 +1,77 @@
+#include "shell/game_loop.h"
+
+#include <allegro.h>
+
+#include <algorithm>
+
+#include "render/assets.h"
+#include "render/render_frame.h"
+#include "shell/input.h"
+#include "shell/music.h"
+#include "sim/frame.h"
+#include "world/level_loader.h"
+#include "world/level_table.h"
+#include "world/progress.h"
+#include "world/world.h"
+
+namespace {
+
+volatile int close_requested = 0;
+
+// Esc counts only where a loop decides whether to go on, never mid-frame.
+bool quit_held() { return key[KEY_ESC] != 0 || close_requested != 0; }
+
+// The title and game-over pictures are 640 by 480 whatever the screen size:
+// the library cuts them at a smaller screen, and a larger one stays black.
+void show_picture(BITMAP* picture) {
+    acquire_screen();
+    clear_bitmap(screen);
+    blit(picture, screen, 0, 0, 0, 0, 640, 480);
+    release_screen();
+}
+
+// readkey(), except that closing the window ends the wait too. A key still
+// in the buffer (the Esc that ended play, say) ends it at once.
+void wait_for_key() {
+    while (close_requested == 0) {
+        if (keypressed()) {
+            readkey();
+            return;
+        }
+        rest(5);
+    }
+}
+
+void play_level() {
+    while (!quit_held() && level_done == 0) {
+        if (run_frame()) render_frame();
+        rest(static_cast<unsigned>(std::max(frame_delay_ms, 0)));
+    }
+}
+
+}  // namespace
+
+void request_close() { close_requested = 1; }
+
+void run_game() {
+    start_tune = play_tune;
+    poll_input = poll_keys_and_joystick;
+
+    while (!quit_held()) {
+        play_tune(kTitleTune);
+        game_over = 0;
+        level_done = 0;
+        player.lives = 1;
+        player.health = 100;
+        show_picture(title_image);
+        wait_for_key();
+        read_progress();
+        while (!quit_held() && game_over == 0) {
+            load_level();
+            play_level();
+        }
+        show_picture(game_over_image);
+        wait_for_key();
+    }
+    stop_midi();
+}

@@ -1,0 +1,70 @@
+#include "shell/startup.h"
+
+#include <allegro.h>
+
+#include <cstdio>
+#include <string>
+
+#include "render/asset_files.h"
+#include "shell/game_loop.h"
+#include "shell/music.h"
+#include "world/config.h"
+#include "world/world.h"
+
+namespace {
+
+// Far beyond any real screen. X takes seconds to refuse a larger size, the
+// back buffer would need gigabytes, and a side of 0 makes X abort the
+// program, so such sizes are turned down before the display is touched.
+constexpr int32_t kLargestScreenSide = 16384;
+
+bool usable_side(int32_t side) { return side >= 1 && side <= kLargestScreenSide; }
+
+int fail(int status, const std::string& message) {
+    std::fprintf(stderr, "headbot: %s\n", message.c_str());
+    allegro_exit();
+    return status;
+}
+
+}  // namespace
+
+int start_up() {
+    read_config_file("config.txt");
+
+    // Without a display the library cannot start, and the set-up calls after
+    // it would crash: treat it as a refused display mode.
+    if (allegro_init() != 0) {
+        allegro_exit();
+        return 1;
+    }
+    install_keyboard();
+    install_timer();
+    install_joystick(JOY_TYPE_AUTODETECT);
+    install_sound(DIGI_AUTODETECT, MIDI_AUTODETECT, nullptr);  // silent play is fine
+    set_color_depth(16);
+
+    if (!usable_side(screen_width) || !usable_side(screen_height)) {
+        return fail(2, "cannot make a " + std::to_string(screen_width) + " by " +
+                           std::to_string(screen_height) +
+                           " screen (config.txt): each side must be 1 to " +
+                           std::to_string(kLargestScreenSide) + " pixels");
+    }
+    if (set_gfx_mode(GFX_AUTODETECT, screen_width, screen_height, 0, 0) != 0) {
+        allegro_exit();
+        return 1;
+    }
+    set_window_title("Headbot");
+    set_close_button_callback(request_close);
+
+    // The 16-bit pixel layout is fixed only once the display mode is set, so
+    // the pictures are loaded after it.
+    std::string failure;
+    if (!create_assets(failure)) return fail(2, failure);
+    return 0;
+}
+
+void tear_down() {
+    destroy_assets();  // bitmaps outliving the library crash on release
+    release_music();
+    allegro_exit();
+}
