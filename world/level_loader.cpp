@@ -98,7 +98,10 @@ void load_level() {
     if (entry) file.open(entry->file);
     if (entry && entry->tune && start_tune) start_tune(entry->tune);
     read_level_records(file);
+    settle_level_start();
+}
 
+void settle_level_start() {
     if (is_boss_level(current_level)) {
         boss.x = 100;
         boss.y = 10;

@@ -16,6 +16,11 @@ extern void (*start_tune)(const char* file);
 // progress file first.
 void load_level();
 
+// What a level start sets once its records are read: the boss's place on
+// the boss levels, the ball at rest above the robot, the camera on the
+// level's bottom-left corner, full health.
+void settle_level_start();
+
 // Applies the records of a level file until "!", the end of the input, or a
 // field that cannot be read: whichever comes first.
 void read_level_records(std::istream& in);
