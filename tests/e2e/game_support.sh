@@ -57,6 +57,11 @@ start_xvfb() {
 # A private copy of the game, so that "saved" lands there and tests can run
 # side by side.
 copy_game() {
+    local picture
+    for picture in title.bmp GAMEOVER.bmp robot1.bmp robot.bmp ground.bmp doubleblock.bmp \
+        block2.bmp block.bmp mushroom.bmp anti.bmp spider.bmp boss1.bmp; do
+        [[ -f "$GAME_DIR/$picture" ]] || fail "$GAME_DIR has no $picture: the pictures were not built"
+    done
     GAME="$SCRATCH/game"
     rm -rf "$GAME"
     cp -r "$GAME_DIR" "$GAME"
