@@ -3,6 +3,7 @@
 #include <allegro.h>
 
 #include <algorithm>
+#include <atomic>
 
 #include "render/assets.h"
 #include "render/render_frame.h"
@@ -16,10 +17,11 @@
 
 namespace {
 
-volatile int close_requested = 0;
+// Set from the library's own thread when the window is closed.
+std::atomic<bool> close_requested{false};
 
 // Esc counts only where a loop decides whether to go on, never mid-frame.
-bool quit_held() { return key[KEY_ESC] != 0 || close_requested != 0; }
+bool quit_held() { return key[KEY_ESC] != 0 || close_requested; }
 
 // The title and game-over pictures are 640 by 480 whatever the screen size:
 // the library cuts them at a smaller screen, and a larger one stays black.
@@ -33,7 +35,7 @@ void show_picture(BITMAP* picture) {
 // readkey(), except that closing the window ends the wait too. A key still
 // in the buffer (the Esc that ended play, say) ends it at once.
 void wait_for_key() {
-    while (close_requested == 0) {
+    while (!close_requested) {
         if (keypressed()) {
             readkey();
             return;
@@ -51,7 +53,7 @@ void play_level() {
 
 }  // namespace
 
-void request_close() { close_requested = 1; }
+void request_close() { close_requested = true; }
 
 void run_game() {
     start_tune = play_tune;
