@@ -18,7 +18,9 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
-            std::string name = run.benchmark_name();
+            // with repetitions, the median stands for the benchmark
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median") continue;
+            std::string name = run.run_name.str();
             if (!run.report_label.empty()) name += " (" + run.report_label + ")";
             ns_[name] = run.GetAdjustedCPUTime();  // in ns; CPU time, so that other load on the machine counts less
             order_.push_back(name);
