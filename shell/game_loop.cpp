@@ -7,6 +7,7 @@
 
 #include "render/assets.h"
 #include "render/render_frame.h"
+#include "shell/frame_log.h"
 #include "shell/input.h"
 #include "shell/music.h"
 #include "sim/frame.h"
@@ -48,6 +49,7 @@ void play_level() {
     while (!quit_held() && level_done == 0) {
         if (run_frame()) render_frame();
         rest(static_cast<unsigned>(std::max(frame_delay_ms, 0)));
+        log_frame_end();
     }
 }
 
