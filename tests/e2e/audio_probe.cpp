@@ -1,0 +1,180 @@
+// Measures captured game audio: 16-bit unsigned little-endian stereo at
+// 44100 Hz, the format Allegro hands to ALSA.
+//   audio_probe FILE level START SECONDS   RMS level in dBFS
+//   audio_probe FILE onset FROM            first sound after 50 ms of silence
+//                                          (the file's start counts as silence)
+//   audio_probe FILE notes T0 SEARCH       checks the notes on stdin
+//
+// "notes" reads lines "start length key" (seconds from the tune's start, MIDI
+// key) and places the tune at the T0 within [T0, T0 + SEARCH] where most notes
+// are heard. For each note it prints the loudest frequency between a fifth
+// below and a fifth above the written pitch, in the middle of the note, and
+// "ok" when that is the written pitch within a quarter tone. The last line is
+// "start T0 (FIRST to LAST) matched M of N".
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr double kRate = 44100.0;
+constexpr double kSilenceDb = -60;
+
+std::vector<float> read_mono(const char* path) {
+    std::vector<float> mono;
+    FILE* f = std::fopen(path, "rb");
+    if (!f) return mono;
+    uint8_t frame[4];
+    while (std::fread(frame, 1, 4, f) == 4) {
+        int left = (frame[0] | frame[1] << 8) - 32768;
+        int right = (frame[2] | frame[3] << 8) - 32768;
+        mono.push_back(float(left + right) / 65536.0f);
+    }
+    std::fclose(f);
+    return mono;
+}
+
+double rms_db(const std::vector<float>& s, size_t from, size_t n) {
+    double sum = 0;
+    size_t count = 0;
+    for (size_t i = from; i < s.size() && i < from + n; ++i, ++count) sum += double(s[i]) * s[i];
+    if (count == 0 || sum == 0) return -200;
+    return 10 * std::log10(sum / count);
+}
+
+double key_hz(double key) { return 440.0 * std::pow(2.0, (key - 69) / 12); }
+
+struct Window {
+    std::vector<double> x;
+    bool ok = false;
+};
+
+// A Hann-windowed stretch, or !ok when it runs past the capture.
+Window window(const std::vector<float>& s, double start, double seconds) {
+    Window w;
+    if (start < 0) return w;
+    size_t from = size_t(start * kRate), n = size_t(seconds * kRate);
+    if (n < 64 || from + n > s.size()) return w;
+    w.x.resize(n);
+    for (size_t i = 0; i < n; ++i)
+        w.x[i] = s[from + i] * (0.5 - 0.5 * std::cos(2 * M_PI * double(i) / double(n - 1)));
+    w.ok = true;
+    return w;
+}
+
+// Power of one frequency (Goertzel).
+double power_at(const std::vector<double>& x, double hz) {
+    double c = 2 * std::cos(2 * M_PI * hz / kRate), s1 = 0, s2 = 0;
+    for (double v : x) {
+        double s0 = v + c * s1 - s2;
+        s2 = s1;
+        s1 = s0;
+    }
+    return s1 * s1 + s2 * s2 - c * s1 * s2;
+}
+
+struct Note {
+    double start, length;
+    int key;
+};
+
+// The middle of a note, clear of its attack and of the next note.
+bool note_window(const Note& n, double t0, double& at, double& seconds) {
+    seconds = std::min(0.3, n.length - 0.15);
+    at = t0 + n.start + 0.06;
+    return seconds >= 0.1;
+}
+
+// Coarse test used for placing the tune: is the written key louder than
+// every other semitone within a fifth?
+bool loudest_semitone(const std::vector<float>& s, const Note& n, double t0) {
+    double at, seconds;
+    if (!note_window(n, t0, at, seconds)) return false;
+    Window w = window(s, at, std::min(seconds, 0.12));
+    if (!w.ok) return false;
+    double own = power_at(w.x, key_hz(n.key));
+    for (int d = -7; d <= 7; ++d)
+        if (d != 0 && power_at(w.x, key_hz(n.key + d)) >= own) return false;
+    return true;
+}
+
+int check_notes(const std::vector<float>& s, double t0, double search) {
+    std::vector<Note> notes;
+    Note n;
+    while (std::scanf("%lf %lf %d", &n.start, &n.length, &n.key) == 3) notes.push_back(n);
+
+    // every start that hears the most notes; the tune began in the middle of
+    // that range, as the windows stay inside the notes for about 60 ms each way
+    int best = -1;
+    double first = t0, last = t0;
+    for (double d = 0; d <= search + 1e-9; d += 0.005) {
+        int heard = 0;
+        for (const Note& note : notes) heard += loudest_semitone(s, note, t0 + d);
+        if (heard > best) best = heard, first = last = t0 + d;
+        else if (heard == best) last = t0 + d;
+    }
+    double best_t0 = (first + last) / 2;
+
+    int checked = 0, matched = 0;
+    for (const Note& note : notes) {
+        double at, seconds;
+        if (!note_window(note, best_t0, at, seconds)) continue;
+        Window w = window(s, at, seconds);
+        if (!w.ok) continue;
+        double want = key_hz(note.key), got = 0, top = 0;
+        for (double hz = want / 1.5; hz <= want * 1.5; hz *= std::pow(2.0, 1.0 / 192)) {
+            double p = power_at(w.x, hz);
+            if (p > top) top = p, got = hz;
+        }
+        bool ok = std::fabs(12 * std::log2(got / want)) < 0.5;
+        double n2 = double(w.x.size()) * double(w.x.size());
+        std::printf("%.3f key %d want %.1f got %.1f level %.1f %s\n", note.start, note.key, want,
+                    got, 10 * std::log10(top / n2 + 1e-30), ok ? "ok" : "WRONG");
+        ++checked;
+        matched += ok;
+    }
+    std::printf("start %.3f (%.3f to %.3f) matched %d of %d\n", best_t0, first, last, matched, checked);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: audio_probe FILE level|onset|notes ...\n");
+        return 2;
+    }
+    std::vector<float> s = read_mono(argv[1]);
+    std::string what = argv[2];
+    double from = std::atof(argv[3]);
+    if (what == "level" && argc == 5) {
+        std::printf("%.1f\n", rms_db(s, size_t(from * kRate), size_t(std::atof(argv[4]) * kRate)));
+        return 0;
+    }
+    if (what == "onset" && argc == 4) {
+        const size_t block = 441;  // 10 ms
+        size_t start = size_t(from * kRate);
+        int quiet = start == 0 ? 5 : 0;
+        for (size_t i = start; i + block <= s.size(); i += block) {
+            if (rms_db(s, i, block) < kSilenceDb) {
+                ++quiet;
+            } else if (quiet >= 5) {
+                for (size_t j = i; j < i + block; ++j)  // down to the sample
+                    if (20 * std::log10(std::fabs(s[j]) + 1e-12) > kSilenceDb) {
+                        std::printf("%.4f\n", double(j) / kRate);
+                        return 0;
+                    }
+            } else {
+                quiet = 0;
+            }
+        }
+        std::printf("none\n");
+        return 1;
+    }
+    if (what == "notes" && argc == 5) return check_notes(s, from, std::atof(argv[4]));
+    std::fprintf(stderr, "audio_probe: bad arguments\n");
+    return 2;
+}
