@@ -6,11 +6,12 @@
 //   audio_probe FILE notes T0 SEARCH       checks the notes on stdin
 //
 // "notes" reads lines "start length key" (seconds from the tune's start, MIDI
-// key) and places the tune at the T0 within [T0, T0 + SEARCH] where most notes
-// are heard. For each note it prints the loudest frequency between a fifth
-// below and a fifth above the written pitch, in the middle of the note, and
-// "ok" when that is the written pitch within a quarter tone. The last line is
-// "start T0 (FIRST to LAST) matched M of N".
+// key, in order) and finds the tune's start within [T0, T0 + SEARCH], then
+// follows the notes one by one. For each note it prints the loudest frequency
+// between a fifth below and a fifth above the written pitch, in the middle of
+// the note, how late the note came, and "ok" when the frequency is the written
+// pitch within a quarter tone. The last line is
+// "start T0 (FIRST to LAST) lag MS ms matched M of N".
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -101,27 +102,64 @@ bool loudest_semitone(const std::vector<float>& s, const Note& n, double t0) {
     return true;
 }
 
+// The middle of the longest run of offsets in [from, to] (5 ms steps) at
+// which `heard` holds; false if it never does.
+template <class Heard>
+bool middle_of_run(double from, double to, Heard heard, double& middle, double& lo, double& hi) {
+    bool found = false;
+    double best = -1, run_start = 0;
+    bool in_run = false;
+    for (double d = from; d <= to + 1e-9; d += 0.005) {
+        bool h = heard(d);
+        if (h && !in_run) run_start = d;
+        in_run = h;
+        if (h && d - run_start > best) {
+            best = d - run_start, lo = run_start, hi = d, found = true;
+        }
+    }
+    middle = (lo + hi) / 2;
+    return found;
+}
+
 int check_notes(const std::vector<float>& s, double t0, double search) {
     std::vector<Note> notes;
     Note n;
     while (std::scanf("%lf %lf %d", &n.start, &n.length, &n.key) == 3) notes.push_back(n);
+    if (notes.empty()) {
+        std::printf("no notes\n");
+        return 1;
+    }
 
-    // every start that hears the most notes; the tune began in the middle of
-    // that range, as the windows stay inside the notes for about 60 ms each way
-    int best = -1;
-    double first = t0, last = t0;
+    // The start: where the notes of the first 3 s are heard together. A note
+    // is heard over a stretch of starts as long as the note less its edges,
+    // so the middle of that stretch is taken.
+    int most = 0;
     for (double d = 0; d <= search + 1e-9; d += 0.005) {
         int heard = 0;
-        for (const Note& note : notes) heard += loudest_semitone(s, note, t0 + d);
-        if (heard > best) best = heard, first = last = t0 + d;
-        else if (heard == best) last = t0 + d;
+        for (const Note& note : notes)
+            if (note.start < notes[0].start + 3) heard += loudest_semitone(s, note, t0 + d);
+        most = std::max(most, heard);
     }
-    double best_t0 = (first + last) / 2;
+    double start = t0, lo = t0, hi = t0;
+    middle_of_run(t0, t0 + search, [&](double at) {
+        int heard = 0;
+        for (const Note& note : notes)
+            if (note.start < notes[0].start + 3) heard += loudest_semitone(s, note, at);
+        return most > 0 && heard == most;
+    }, start, lo, hi);
 
+    // Then note by note. Without a sound card the capture's clock can lag the
+    // player's when the machine is busy, so each note may come up to 150 ms
+    // from where the one before it says; the lag is carried on.
+    double lag = 0;
     int checked = 0, matched = 0;
     for (const Note& note : notes) {
+        double found, a, b;
+        if (middle_of_run(lag - 0.15, lag + 0.15,
+                          [&](double d) { return loudest_semitone(s, note, start + d); }, found, a, b))
+            lag = found;
         double at, seconds;
-        if (!note_window(note, best_t0, at, seconds)) continue;
+        if (!note_window(note, start + lag, at, seconds)) continue;
         Window w = window(s, at, seconds);
         if (!w.ok) continue;
         double want = key_hz(note.key), got = 0, top = 0;
@@ -131,12 +169,13 @@ int check_notes(const std::vector<float>& s, double t0, double search) {
         }
         bool ok = std::fabs(12 * std::log2(got / want)) < 0.5;
         double n2 = double(w.x.size()) * double(w.x.size());
-        std::printf("%.3f key %d want %.1f got %.1f level %.1f %s\n", note.start, note.key, want,
-                    got, 10 * std::log10(top / n2 + 1e-30), ok ? "ok" : "WRONG");
+        std::printf("%.3f key %d want %.1f got %.1f level %.1f lag %+.0f ms %s\n", note.start, note.key,
+                    want, got, 10 * std::log10(top / n2 + 1e-30), lag * 1000, ok ? "ok" : "WRONG");
         ++checked;
         matched += ok;
     }
-    std::printf("start %.3f (%.3f to %.3f) matched %d of %d\n", best_t0, first, last, matched, checked);
+    std::printf("start %.3f (%.3f to %.3f) lag %.0f ms matched %d of %d\n", start, lo, hi, lag * 1000,
+                matched, checked);
     return 0;
 }
 

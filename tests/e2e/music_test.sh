@@ -78,6 +78,15 @@ printf 'n' >"$GAME/saved"
 start_game 120
 find_window
 
+# The capture's clock is the game's sound thread: when the machine is busy
+# the file loses time against the music. The game gets ahead of other work
+# where the test may ask for it (as root).
+for proc in /proc/[0-9]*; do
+    if [[ "$(readlink "$proc/exe" 2>/dev/null)" == "$GAME/headbot" ]]; then
+        for task in "$proc"/task/*; do renice -n -10 -p "${task##*/}" >/dev/null 2>&1 || true; done
+    fi
+done
+
 captured() { stat -c %s "$CAPTURE" 2>/dev/null || echo 0; }
 # Waits until the capture holds $1 seconds of sound.
 wait_for_capture() {
@@ -93,7 +102,8 @@ wait_for_capture() {
 # before $2 seconds.
 lead_notes() { "$MKMIDI" --notes Lead "$SCORES/$1.tune" | awk -v end="$2" '$2 >= 0.3 && $1 + $2 <= end'; }
 
-# Checks the probe's verdict: at least 8 notes measured, 80 % of them right.
+# Checks the probe's verdict: at least 8 notes measured, 80 % of them right,
+# and the last of them within half a second of where the tempo puts it.
 judge() {
     local name=$1 report=$2
     echo "$report" | sed "s/^/  $name: /"
@@ -101,6 +111,8 @@ judge() {
     summary=$(tail -n1 <<<"$report")
     awk '{ m = $(NF - 2); n = $NF; exit !(n >= 8 && m >= 0.8 * n) }' <<<"$summary" ||
         fail "$name: the melody heard is not the one written ($summary)"
+    awk '{ for (i = 1; i < NF; i++) if ($i == "lag") lag = $(i + 1); exit !(lag <= 500 && lag >= -500) }' \
+        <<<"$summary" || fail "$name: the melody drifts from its tempo ($summary)"
 }
 
 # The title tune starts with the game; the capture begins in silence.

@@ -1,5 +1,6 @@
 // The tune notation: a small text language read into timed note events.
 //
+//   title Some Name        the file's name for the tune
 //   tempo 132              quarter notes per minute      meter 4/4
 //   track Lead             then: channel 1..16 (10 = drums), program 0..127
 //                          (the program change byte, as numbered in
@@ -10,6 +11,9 @@
 //                          "." dotted, "t" triplet, "+" adds, "*n" repeats
 //                          the value; a duration carries over to the notes
 //                          after it; "~" ties into the next note
+//                          on channel 10 drums go by name: kick snare hat
+//                          openhat pedalhat crash ride tomlow tommid tomhigh
+//                          clap rim tambourine cowbell ... (notation.cpp)
 //   |                      bar check: must fall on a bar line
 //   |: ... :|3             play the enclosed part 3 times (":|" = twice)
 //   # comment              from a "#" that starts a word to the line end
