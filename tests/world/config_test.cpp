@@ -1,0 +1,50 @@
+// "config.txt": four integers read in order; the first that cannot be read
+// keeps its default, and so does every one after it.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "world/config.h"
+#include "world/world.h"
+
+namespace {
+
+std::vector<int> config_from(const std::string& text) {
+    reset_world();
+    std::istringstream in(text);
+    read_config(in);
+    return {screen_width, screen_height, frame_delay_ms, frame_skip};
+}
+
+}  // namespace
+
+TEST(Config, MissingFileKeepsEveryDefault) {
+    reset_world();
+    read_config_file("/nonexistent-headbot-dir/config.txt");
+    EXPECT_EQ(screen_width, 640);
+    EXPECT_EQ(screen_height, 480);
+    EXPECT_EQ(frame_delay_ms, 0);
+    EXPECT_EQ(frame_skip, 0);
+}
+
+TEST(Config, ReadsValuesUntilTheFirstOneThatCannotBeRead) {
+    using V = std::vector<int>;
+    EXPECT_EQ(config_from("800 600 10 1"), (V{800, 600, 10, 1}));
+    EXPECT_EQ(config_from("1024 768"), (V{1024, 768, 0, 0}));
+    EXPECT_EQ(config_from("800 abc 5 1"), (V{800, 480, 0, 0}));
+    EXPECT_EQ(config_from("800\n600\n\n20\n2\n"), (V{800, 600, 20, 2}));
+    EXPECT_EQ(config_from("800x600"), (V{800, 480, 0, 0}));
+    EXPECT_EQ(config_from("640 480 5 2 and then some words"), (V{640, 480, 5, 2}));
+    EXPECT_EQ(config_from(""), (V{640, 480, 0, 0}));
+    EXPECT_EQ(config_from("800 600 -3 -1"), (V{800, 600, -3, -1}));
+}
+
+TEST(Config, NumberBeyond32BitsKeepsItsDefaultAndStopsReading) {
+    using V = std::vector<int>;
+    EXPECT_EQ(config_from("99999999999 600 10 1"), (V{640, 480, 0, 0}));
+    EXPECT_EQ(config_from("800 600 2147483648 1"), (V{800, 600, 0, 0}));
+    EXPECT_EQ(config_from("800 600 -2147483649 1"), (V{800, 600, 0, 0}));
+    EXPECT_EQ(config_from("800 600 10 2147483647"), (V{800, 600, 10, 2147483647}));
+}

@@ -1,0 +1,70 @@
+// "saved": written at every level start, read when a game begins.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "support/level_text.h"
+#include "world/progress.h"
+#include "world/world.h"
+
+namespace {
+
+std::string saved_contents() {
+    std::ifstream in("saved", std::ios::binary);
+    if (!in) return "<missing>";
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+int level_read_from(const char* contents, int level_before = 3) {
+    scratch_dir();
+    std::remove("saved");
+    if (contents) std::ofstream("saved", std::ios::binary) << contents;
+    current_level = level_before;
+    read_progress();
+    return current_level;
+}
+
+}  // namespace
+
+TEST(Progress, EachLevelStartWritesItsLetterAlone) {
+    const char* letters[] = {"", "a", "l", "m", "n", "f", "g", "a"};
+    for (int level = 1; level <= 8; ++level) {
+        load_level_text("p 300 459\n!", level == 1 ? 2 : 1);  // leave another letter behind
+        load_next_level_text("p 300 459\n!", level);
+        EXPECT_EQ(saved_contents(), letters[level - 1]) << "level " << level;
+    }
+}
+
+TEST(Progress, ReadingTakesOnlyAKnownFirstLetter) {
+    EXPECT_EQ(level_read_from("m"), 4);
+    EXPECT_EQ(level_read_from(" \n\tg"), 7);
+    EXPECT_EQ(level_read_from("fa"), 6);
+    EXPECT_EQ(level_read_from("a"), 2);
+    EXPECT_EQ(level_read_from("l", 6), 3);
+    EXPECT_EQ(level_read_from("n"), 5);
+    EXPECT_EQ(level_read_from("A"), 3);
+    EXPECT_EQ(level_read_from("5"), 3);
+    EXPECT_EQ(level_read_from("x"), 3);
+    EXPECT_EQ(level_read_from("  \n"), 3);
+    EXPECT_EQ(level_read_from(""), 3);
+    EXPECT_EQ(level_read_from(nullptr, 6), 6);
+}
+
+TEST(Progress, UnwritableProgressFileIsPassedOverSilently) {
+    scratch_dir();
+    std::remove("saved");
+    ASSERT_EQ(mkdir("saved", 0755), 0);  // cannot be opened as a file, even by root
+    load_level_text("p 300 459\nA 1 2\n!", 4);
+    EXPECT_EQ(ground_count, 1);
+    EXPECT_EQ(boss.x, 100);
+    current_level = 5;
+    read_progress();
+    EXPECT_EQ(current_level, 5);
+    rmdir("saved");
+}
