@@ -50,7 +50,7 @@ check "valid script: result" "result: stopped frames=100000 level=1" "$(cat "$wo
 
 # --- Bad arguments: exit 2 --------------------------------------------------------
 for args in "--bogus" "--frames" "--frames x" "--levels 0" "--level 0" "-C $work/none" \
-            "--input $work/none.keys"; do
+            "--input $work/none.keys" "--input $work"; do
     (cd "$work/start/game" && "$SIM" $args > "$work/out" 2> "$work/err")
     check "args [$args]: exit" 2 $?
     check "args [$args]: says why" 1 "$([ -s "$work/err" ] && echo 1 || echo 0)"

@@ -54,6 +54,11 @@ bool parse_key_script(std::istream& in, KeyScript& script, std::string& error) {
         }
         script.runs.push_back(run);
     }
+    // a read error (a directory, say) is no script, not an empty one
+    if (in.bad()) {
+        error = "cannot be read";
+        return false;
+    }
     return true;
 }
 
