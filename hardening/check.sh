@@ -35,7 +35,11 @@ for target in config level_play progress key_script; do
     step "fuzzing $target for $fuzz_seconds s"
     # what earlier runs found is kept beside the seeds, in the build tree only
     mkdir -p "$fuzz_dir/corpus/$target"
-    "$fuzz_dir/hardening/fuzz_$target" -max_total_time="$fuzz_seconds" -print_final_stats=1 \
+    # room for a level with every table full and one record more
+    max_len=4096
+    [[ $target == level_play ]] && max_len=32768
+    "$fuzz_dir/hardening/fuzz_$target" -max_total_time="$fuzz_seconds" -max_len=$max_len \
+        -print_final_stats=1 \
         -artifact_prefix="$fuzz_dir/crashes/$target-" \
         "$fuzz_dir/corpus/$target" "$fuzz_dir/seeds/$target" > "$fuzz_dir/$target.log" 2>&1 || {
         tail -n 60 "$fuzz_dir/$target.log"

@@ -33,6 +33,15 @@ done
 printf '\x03\x05\x80\x44\xc1\x84\x02\x00\x41\x44\x09s 700 500 p 100 300 A 96 341 A 128 341 E 100 100 U 200 100 G 300 100 D 400 310 M 500 309 x 1 2 ! 0 0' \
     > "$out/level_play/every-letter"
 
+# every table filled to its capacity, so that one record more is a small step
+{ printf '\x04\x00\x20\x44\x81\xc4\x05\x00\x41\x44\x09'; awk 'BEGIN {
+    print "s 4000 1000 p 100 800";
+    for (i = 0; i < 1000; i++) print "A" i % 4000, 900 - i % 7;
+    for (i = 0; i < 1000; i++) print substr("EUG", i % 3 + 1, 1) i * 3 % 4000, 800 - i % 300;
+    for (i = 0; i < 1000; i++) print "D" i * 7 % 4000, 869;
+    for (i = 0; i < 100; i++) print "M" i * 40, 868;
+    print "!" }'; } > "$out/level_play/full-tables"
+
 # progress: every letter, blanks before one, and letters that name nothing
 for letter in a l m n f g A z 1; do printf '%s' "$letter" > "$out/progress/letter-$letter"; done
 printf ' \n\tm' > "$out/progress/blank-then-m"
