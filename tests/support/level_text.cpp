@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <stdexcept>
 
@@ -17,6 +18,10 @@ std::string scratch_dir() {
         char tmpl[] = "/tmp/headbot-test-XXXXXX";
         if (!mkdtemp(tmpl)) throw std::runtime_error("no scratch directory");
         dir = tmpl;
+        std::atexit([] {
+            std::error_code ignored;
+            std::filesystem::remove_all(dir, ignored);
+        });
     }
     if (chdir(dir.c_str()) != 0) throw std::runtime_error("cannot enter scratch directory");
     return dir;
