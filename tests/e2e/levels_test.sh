@@ -36,7 +36,7 @@ for i in "${!LEVELS[@]}"; do
     keys="$SOLUTIONS/$name.keys"
     if [ ! -f "$keys" ]; then fail "$name: no solution $keys"; continue; fi
 
-    read -r outcome frames level health < <(run_sim --level "$n" --input "$keys")
+    read -r outcome frames level health < <(run_sim --level "$n" --frames 30000 --input "$keys")
     if [ "$outcome" != won ]; then
         fail "$name: solution ends '$outcome' after $frames frames"
     elif [ "$health" -le 0 ]; then
