@@ -15,7 +15,7 @@
 //                          openhat pedalhat crash ride tomlow tommid tomhigh
 //                          clap rim tambourine cowbell ... (notation.cpp)
 //   |                      bar check: must fall on a bar line
-//   |: ... :|3             play the enclosed part 3 times (":|" = twice)
+//   |: ... :|3             play the enclosed bars 3 times (":|" = twice)
 //   # comment              from a "#" that starts a word to the line end
 #pragma once
 
