@@ -22,6 +22,23 @@ expect_box() {  # what picture x y w h [sx sy]
     ((differing * 20 < $4 * $5)) || fail "$what: $differing of $(($4 * $5)) pixels differ from $1"
 }
 
+# Starts the game, leaves the title with a key and takes a screenshot of play.
+play_and_look() {
+    start_game 120
+    find_window
+    wait_for_picture title.bmp 60 GAMEOVER.bmp
+    press Return
+    wait_for_play 20
+    sleep 0.5
+    screenshot || fail "no screenshot of $1"
+}
+
+quit_with_esc() {
+    timeout 10 xdotool keydown Escape
+    [[ "$(wait_for_exit 20)" == 0 ]] || fail "Esc did not end the game with status 0"
+    timeout 10 xdotool keyup Escape 2>/dev/null || true
+}
+
 start_xvfb
 copy_game
 
@@ -33,13 +50,7 @@ copy_game
     for x in $(seq 0 32 608); do echo "A $x 448"; done
     echo "! 0 0"
 } >"$GAME/level1"
-start_game 120
-find_window
-wait_for_picture title.bmp 60 GAMEOVER.bmp
-press Return
-wait_for_play 20
-sleep 0.5
-screenshot || fail "no screenshot of level 1"
+play_and_look "level 1"
 expect_box "the robot, facing right" robot1.bmp 300 407 29 41
 expect_box "the ball at rest above it" anti.bmp 300 307 31 32
 expect_box "a ground tile" ground.bmp 448 448 32 32
@@ -47,9 +58,7 @@ read -r r g b < <(pixel 50 20; echo)
 ((g > 64 && r < 32)) || fail "the health bar at (50, 20) is $r $g $b, not green"
 read -r r g b < <(pixel 50 35; echo)
 ((r + g + b == 0)) || fail "below the health bar (50, 35) is $r $g $b, not black"
-timeout 10 xdotool keydown Escape
-[[ "$(wait_for_exit 20)" == 0 ]] || fail "Esc did not end the game with status 0"
-timeout 10 xdotool keyup Escape 2>/dev/null || true
+quit_with_esc
 
 # A boss level no wider than the boss: it turns at both sides at once and
 # stays at x 0 or -2, held at y 10 by a row of breakable blocks.
@@ -60,13 +69,7 @@ timeout 10 xdotool keyup Escape 2>/dev/null || true
     echo "! 0 0"
 } >"$GAME/boss1"
 printf m >"$GAME/saved"
-start_game 120
-find_window
-wait_for_picture title.bmp 60 GAMEOVER.bmp
-press Return
-wait_for_play 20
-sleep 0.5
-screenshot || fail "no screenshot of the boss level"
+play_and_look "the boss level"
 best=999999
 for sx in 0 2; do
     for sy in 0 2; do
@@ -76,7 +79,5 @@ for sx in 0 2; do
     done
 done
 ((best * 20 < 160 * 80)) || fail "the boss is not where the level holds it: $best pixels differ"
-timeout 10 xdotool keydown Escape
-[[ "$(wait_for_exit 20)" == 0 ]] || fail "Esc did not end the boss level with status 0"
-timeout 10 xdotool keyup Escape 2>/dev/null || true
+quit_with_esc
 echo "ok"

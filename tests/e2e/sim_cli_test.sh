@@ -1,21 +1,7 @@
 #!/usr/bin/env bash
 # headbot-sim's command line, key scripts and trace format. Needs SIM; GAME_DIR
 # (the game's data folder) is only read, copied into a temp dir.
-set -u
-SIM=${SIM:?set SIM to the headbot-sim binary}
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-passes=0
-
-check() {  # check NAME EXPECTED ACTUAL
-    if [ "$2" == "$3" ]; then
-        passes=$((passes + 1))
-    else
-        echo "FAIL $1: expected [$2], got [$3]"
-        failures=$((failures + 1))
-    fi
-}
+source "$(dirname "$0")/sim_support.sh"
 
 # Every line but the header and the result has 30 integer columns.
 bad_trace_lines() {

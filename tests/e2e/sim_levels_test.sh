@@ -1,21 +1,7 @@
 #!/usr/bin/env bash
 # Whole levels through headbot-sim, checked against frames worked out by hand.
 # Needs SIM (the headbot-sim binary). Works only in a temp dir of its own.
-set -u
-SIM=${SIM:?set SIM to the headbot-sim binary}
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-passes=0
-
-check() {  # check NAME EXPECTED ACTUAL
-    if [ "$2" == "$3" ]; then
-        passes=$((passes + 1))
-    else
-        echo "FAIL $1: expected [$2], got [$3]"
-        failures=$((failures + 1))
-    fi
-}
+source "$(dirname "$0")/sim_support.sh"
 
 # column N of the trace line of frame F
 col() { awk -v f="$2" -v c="$3" '$1 == f { print $c }' "$1"; }
