@@ -173,3 +173,21 @@ wait_for_play() {
         sleep 0.2
     done
 }
+
+# Ends the game with Esc held, wherever it stands: a title or game-over
+# screen waiting for a key needs one more key while Esc is still down. Fails
+# unless the exit status is 0 and the sanitizers (if built in) said nothing.
+end_with_esc() {
+    timeout 10 xdotool keydown Escape
+    local deadline=$((SECONDS + 30))
+    until [[ -s "$GAME/status" ]]; do
+        ((SECONDS < deadline)) || fail "Esc did not end the game within 30 s"
+        timeout 10 xdotool key Return 2>/dev/null || true
+        sleep 0.5
+    done
+    timeout 10 xdotool keyup Escape 2>/dev/null || true
+    local status
+    status=$(wait_for_exit 5)
+    [[ $status == 0 ]] || fail "exit status $status after Esc, not 0"
+    if grep -E 'runtime error|Sanitizer' "$GAME/stderr"; then fail "the sanitizers reported"; fi
+}

@@ -47,15 +47,5 @@ press Return
 wait_for_picture GAMEOVER.bmp 60 title.bmp
 [[ -d "$GAME/saved" ]] || fail "\"saved\" should still be the directory"
 
-timeout 10 xdotool keydown Escape
-deadline=$((SECONDS + 30))
-until [[ -s "$GAME/status" ]]; do
-    ((SECONDS < deadline)) || fail "Esc did not end the game within 30 s"
-    timeout 10 xdotool key Return 2>/dev/null || true
-    sleep 0.5
-done
-timeout 10 xdotool keyup Escape 2>/dev/null || true
-status=$(wait_for_exit 5)
-[[ $status == 0 ]] || fail "exit status $status after Esc, not 0"
-if grep -E 'runtime error|Sanitizer' "$GAME/stderr"; then fail "the sanitizers reported"; fi
+end_with_esc
 echo ok

@@ -83,19 +83,7 @@ while ((SECONDS < deadline)); do
 done
 echo "monkey: $presses presses in $seconds s; seen $level_changes level changes and $restarts new games after a game over"
 
-# Esc held ends the game at the next test of a loop; a title or game-over
-# screen waiting for a key needs one more key while Esc is still down.
-timeout 10 xdotool keydown Escape
-deadline=$((SECONDS + 30))
-until [[ -s "$GAME/status" ]]; do
-    ((SECONDS < deadline)) || fail "Esc did not end the game within 30 s"
-    timeout 10 xdotool key Return 2>/dev/null || true
-    sleep 0.5
-done
-timeout 10 xdotool keyup Escape 2>/dev/null || true
-status=$(wait_for_exit 5)
-[[ $status == 0 ]] || fail "exit status $status after Esc, not 0"
-if grep -E 'runtime error|Sanitizer' "$GAME/stderr"; then fail "the sanitizers reported"; fi
+end_with_esc
 # the play has to have crossed what it is here for; only a long run is sure to
 if ((seconds >= 60)); then
     ((level_changes > 0)) || fail "no level change seen in $seconds s"
