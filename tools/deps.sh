@@ -6,7 +6,8 @@ HEADBOT_PACKAGES=(
     libgtest-dev googletest                      # unit tests
     xvfb xdotool imagemagick x11-utils libx11-dev  # driving the game under a private X server
     freepats sox                                 # music: instrument patches, audio checks
-    clang libclang-rt-14-dev                     # fuzzing: libFuzzer and the sanitizers
+    clang libclang-rt-dev                        # fuzzing: libFuzzer and the sanitizers, for
+                                                 # whichever clang the release ships
     dpkg-dev desktop-file-utils                  # the Debian package's dependencies, menu entry check
 )
 

@@ -36,15 +36,32 @@ mask_count() {
 }
 
 # --- every file: a 24-bit BMP of the exact size ---------------------------
+# Little-endian integer of $3 bytes at offset $2 of file $1, from the file's
+# own header: no other program's wording to depend on.
+header_int() {
+  local value=0 shift=0 byte
+  for byte in $(od -An -v -t u1 -j "$2" -N "$3" "$1"); do
+    value=$((value + (byte << shift)))
+    shift=$((shift + 8))
+  done
+  echo "$value"
+}
+
 check_file() {  # name width height
   if [ ! -f "$1" ]; then
     fail "$1 is missing"
     return 1
   fi
-  local got
-  got=$(identify -format "%m %wx%h %[channels] %z" "$1" 2>&1)
-  [ "$got" = "BMP3 ${2}x${3} srgb 8" ] || [ "$got" = "BMP ${2}x${3} srgb 8" ] ||
-    fail "$1 is \"$got\", expected a 24-bit BMP of ${2}x${3}"
+  local magic width height planes bits compression
+  magic=$(head -c 2 "$1")
+  width=$(header_int "$1" 18 4)
+  height=$(header_int "$1" 22 4)
+  planes=$(header_int "$1" 26 2)
+  bits=$(header_int "$1" 28 2)
+  compression=$(header_int "$1" 30 4)
+  [ "$magic" = BM ] && [ "$width" = "$2" ] && [ "$height" = "$3" ] && [ "$planes" = 1 ] &&
+    [ "$bits" = 24 ] && [ "$compression" = 0 ] ||
+    fail "$1 is a \"$magic\" file of ${width}x${height}, $bits bits a pixel, compression $compression; expected an uncompressed 24-bit BMP of ${2}x${3}"
   # 24-bit, uncompressed: header, then 3 bytes a pixel in rows padded to 4.
   local size=$(( 54 + ((${2} * 3 + 3) / 4 * 4) * ${3} ))
   [ "$(stat -c %s "$1")" = "$size" ] || fail "$1 is $(stat -c %s "$1") bytes, expected $size"
