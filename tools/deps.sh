@@ -8,7 +8,8 @@ HEADBOT_PACKAGES=(
     freepats sox                                 # music: instrument patches, audio checks
     clang libclang-rt-dev                        # fuzzing: libFuzzer and the sanitizers, for
                                                  # whichever clang the release ships
-    dpkg-dev desktop-file-utils                  # the Debian package's dependencies, menu entry check
+    dpkg-dev file desktop-file-utils             # the Debian package's dependencies (cpack reads
+                                                 # the binaries with file), menu entry check
 )
 
 install_missing_packages() {

@@ -236,7 +236,7 @@ RUN=""
 
 # --- the Debian package -----------------------------------------------------------
 (cd "$SCRATCH" && cpack -G DEB -B "$SCRATCH/package" --config "$BUILD_DIR/CPackConfig.cmake") \
-    >"$SCRATCH/cpack.log" 2>&1 || fail "cpack failed: $(tail -n 5 "$SCRATCH/cpack.log")"
+    >"$SCRATCH/cpack.log" 2>&1 || fail "cpack failed: $(grep -E "Error|error|CPackDeb" "$SCRATCH/cpack.log" | tail -n 8)"
 debs=("$SCRATCH"/package/headbot_*.deb)
 [[ ${#debs[@]} == 1 && -f "${debs[0]}" ]] || fail "cpack made no headbot_*.deb: $(ls "$SCRATCH/package")"
 deb=${debs[0]}
