@@ -2,14 +2,13 @@
 
 #include <allegro.h>
 
-#include <algorithm>
 #include <atomic>
 
 #include "render/assets.h"
-#include "render/render_frame.h"
 #include "shell/frame_log.h"
 #include "shell/input.h"
 #include "shell/music.h"
+#include "shell/play_frame.h"
 #include "sim/frame.h"
 #include "world/level_loader.h"
 #include "world/level_table.h"
@@ -47,8 +46,7 @@ void wait_for_key() {
 
 void play_level() {
     while (!quit_held() && level_done == 0) {
-        if (run_frame()) render_frame();
-        rest(static_cast<unsigned>(std::max(frame_delay_ms, 0)));
+        play_frame();
         log_frame_end();
     }
 }

@@ -15,8 +15,12 @@ int32_t held_to_level_range(int32_t v) {
     return std::clamp(v, -kLevelCoordinateLimit, kLevelCoordinateLimit);
 }
 
+}  // namespace
+
 // A record past its table's capacity is dropped.
-void apply_record(char letter, int32_t a, int32_t b) {
+void apply_level_record(char letter, int32_t a, int32_t b) {
+    a = held_to_level_range(a);
+    b = held_to_level_range(b);
     switch (letter) {
     case 'p':
         player.x = a;
@@ -68,19 +72,22 @@ void apply_record(char letter, int32_t a, int32_t b) {
     }
 }
 
-}  // namespace
+RecordRead read_level_record(std::istream& in, LevelRecord& record) {
+    char letter = 0;
+    if (!(in >> letter)) return RecordRead::end_of_input;
+    // the terminator's two integers are optional: nothing after it counts
+    if (letter == '!') return RecordRead::end_mark;
+    int32_t a = 0;
+    int32_t b = 0;
+    if (!(in >> a >> b)) return RecordRead::bad_field;  // never apply a record whose fields were not read
+    record = LevelRecord{letter, a, b};
+    return RecordRead::record;
+}
 
 void read_level_records(std::istream& in) {
-    for (;;) {
-        char letter = 0;
-        if (!(in >> letter)) return;
-        // the terminator's two integers are optional: nothing after it counts
-        if (letter == '!') return;
-        int32_t a = 0;
-        int32_t b = 0;
-        if (!(in >> a >> b)) return;  // never apply a record whose fields were not read
-        apply_record(letter, held_to_level_range(a), held_to_level_range(b));
-    }
+    LevelRecord record;
+    while (read_level_record(in, record) == RecordRead::record)
+        apply_level_record(record.letter, record.a, record.b);
 }
 
 void load_level() {

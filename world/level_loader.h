@@ -21,6 +21,25 @@ void load_level();
 // level's bottom-left corner, full health.
 void settle_level_start();
 
+// One record as the file holds it: a letter and two integers, before the
+// loader holds them to the level range.
+struct LevelRecord {
+    char letter = 0;
+    int32_t a = 0;
+    int32_t b = 0;
+};
+
+// How reading one record ended: a record, the end mark "!", the end of the
+// input, or a letter whose two integers could not be read.
+enum class RecordRead { record, end_mark, end_of_input, bad_field };
+
+// Reads the next record; anything but RecordRead::record ends the level.
+RecordRead read_level_record(std::istream& in, LevelRecord& record);
+
+// Puts one record into the world as loading does: a size, the robot's start,
+// or one more entry of a table (dropped when the table is full).
+void apply_level_record(char letter, int32_t a, int32_t b);
+
 // Applies the records of a level file until "!", the end of the input, or a
 // field that cannot be read: whichever comes first.
 void read_level_records(std::istream& in);

@@ -1,0 +1,354 @@
+#include "edit/editor_input.h"
+
+#include <allegro.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+#include "edit/edit_view.h"
+#include "edit/key_record.h"
+#include "edit/level_edit.h"
+#include "edit/open_level.h"
+#include "edit/test_play.h"
+#include "world/world.h"
+
+namespace {
+
+constexpr int32_t kCell = 32;
+constexpr int32_t kScrollStep = 8;
+
+enum class Drag { none, paint, erase, move, resize, pan };
+
+struct Editor {
+    std::string path;
+    std::string keys_path;
+    LevelEdit edit;
+    EditorScreen screen;
+    Drag drag = Drag::none;
+    int32_t drag_record = -1;
+    int32_t drag_from_x = 0, drag_from_y = 0;     // the record's place when the drag began
+    int32_t press_x = 0, press_y = 0;             // the pointer's world point then
+    int32_t press_window_x = 0, press_window_y = 0;
+    int32_t view_at_press_x = 0, view_at_press_y = 0;
+    bool drag_moved = false;
+    int32_t last_cell_x = INT32_MIN, last_cell_y = INT32_MIN;
+    int previous_buttons = 0;
+    bool quit_armed = false;
+    bool quit = false;
+    std::string echoed;
+};
+
+bool ctrl_held() { return (key_shifts & KB_CTRL_FLAG) || key[KEY_LCONTROL] || key[KEY_RCONTROL]; }
+bool shift_held() { return (key_shifts & KB_SHIFT_FLAG) || key[KEY_LSHIFT] || key[KEY_RSHIFT]; }
+
+int32_t floor_div(int32_t v, int32_t d) { return v >= 0 ? v / d : -((-v + d - 1) / d); }
+int32_t snap_step(int32_t d) { return floor_div(d + kCell / 2, kCell) * kCell; }
+
+std::string name_of(const std::string& path) { return path.substr(path.find_last_of('/') + 1); }
+
+// The view may go half a screen past each edge of the level, no further.
+void keep_view_near_level(EditorScreen& s) {
+    const int32_t lo_x = -screen_width / 2, lo_y = -screen_height / 2;
+    s.view_x = std::clamp(s.view_x, lo_x, std::max(lo_x, level_width - screen_width / 2));
+    s.view_y = std::clamp(s.view_y, lo_y, std::max(lo_y, level_height - screen_height / 2));
+}
+
+// The level's bottom-left corner, where play begins, with a margin.
+void view_level_start(EditorScreen& s) {
+    s.view_x = -16;
+    s.view_y = level_height - status_panel_top() + 16;
+    keep_view_near_level(s);
+}
+
+void save(Editor& e) {
+    std::string error;
+    const LevelDocument& doc = e.edit.document();
+    if (!write_file_atomically(e.path, level_document_text(doc), error)) {
+        e.screen.message = "NOT SAVED: " + name_of(e.path) + " " + error + "; the old file is kept";
+        return;
+    }
+    e.edit.mark_saved();
+    e.screen.message = "saved " + name_of(e.path) + " (" + std::to_string(doc.records.size()) +
+                       " records)" + (e.edit.cleared() ? ", cleared" : "");
+}
+
+void play(Editor& e, std::atomic<bool>& close_requested) {
+    KeyRecord record;
+    const LevelDocument doc = e.edit.document();
+    const PlayEnd end = test_play(doc, e.edit.level(), close_requested, record);
+    // the Esc that ended the play must not reach the editor
+    for (int i = 0; i < 200 && key[KEY_ESC]; ++i) rest(10);
+    clear_keybuf();
+    e.edit.rebuild();
+    const std::string frames = std::to_string(record.frames()) + " frames";
+    if (end == PlayEnd::lost) {
+        e.screen.message = "lost after " + frames + ": not cleared";
+    } else if (end == PlayEnd::stopped) {
+        e.screen.message = "play stopped after " + frames;
+    } else {
+        std::string error;
+        const std::string text =
+            key_script_text(record, name_of(e.path), e.edit.level(), level_fingerprint(doc));
+        if (write_file_atomically(e.keys_path, text, error)) {
+            e.edit.mark_cleared();
+            e.screen.message = "WON in " + frames + ": cleared, keys in " + name_of(e.keys_path);
+        } else {
+            e.screen.message = "won, but " + name_of(e.keys_path) + " " + error;
+        }
+    }
+}
+
+void try_quit(Editor& e) {
+    if (e.edit.saved() || e.quit_armed) {
+        e.quit = true;
+        return;
+    }
+    e.quit_armed = true;
+    e.screen.message = "not saved: Esc again quits without saving, Ctrl+S saves";
+}
+
+void resize_by(Editor& e, int32_t dw, int32_t dh) {
+    if (e.edit.set_size(level_width + dw, level_height + dh))
+        e.screen.message = "level " + std::to_string(level_width) + " by " + std::to_string(level_height);
+}
+
+void handle_key(Editor& e, int k, std::atomic<bool>& close_requested) {
+    const int code = k >> 8;
+    const bool ctrl = ctrl_held();
+    const int32_t step = shift_held() ? 1 : kCell;
+    if (code != KEY_ESC) e.quit_armed = false;
+    if (ctrl) {
+        switch (code) {
+        case KEY_Z:
+            if (shift_held() ? e.edit.redo() : e.edit.undo()) e.screen.message = shift_held() ? "redone" : "undone";
+            else e.screen.message = "nothing to undo";
+            return;
+        case KEY_Y:
+            e.screen.message = e.edit.redo() ? "redone" : "nothing to redo";
+            return;
+        case KEY_S: save(e); return;
+        case KEY_RIGHT: resize_by(e, step, 0); return;
+        case KEY_LEFT: resize_by(e, -step, 0); return;
+        case KEY_DOWN: resize_by(e, 0, step); return;
+        case KEY_UP: resize_by(e, 0, -step); return;
+        default: return;
+        }
+    }
+    if (code >= KEY_1 && code <= KEY_7) {
+        e.screen.kind = kind_at(code - KEY_1);
+        return;
+    }
+    switch (code) {
+    case KEY_TAB:
+        e.screen.kind = kind_at((static_cast<int>(e.screen.kind) + 1) % kKindCount);
+        return;
+    case KEY_G: e.screen.grid = !e.screen.grid; return;
+    case KEY_F5:
+    case KEY_ENTER:
+    case KEY_ENTER_PAD: play(e, close_requested); return;
+    case KEY_HOME: view_level_start(e.screen); return;
+    case KEY_DEL:
+        if (e.edit.remove(e.screen.hover_record)) e.screen.message = "removed";
+        return;
+    case KEY_ESC: try_quit(e); return;
+    default: return;
+    }
+}
+
+void scroll_with_arrows(EditorScreen& s) {
+    if (ctrl_held()) return;
+    const int32_t step = shift_held() ? kScrollStep * 4 : kScrollStep;
+    if (key[KEY_LEFT]) s.view_x -= step;
+    if (key[KEY_RIGHT]) s.view_x += step;
+    if (key[KEY_UP]) s.view_y -= step;
+    if (key[KEY_DOWN]) s.view_y += step;
+    keep_view_near_level(s);
+}
+
+bool over_corner(const EditorScreen& s) {
+    const int32_t cx = level_width - s.view_x, cy = level_height - s.view_y;
+    return std::abs(s.pointer_x - cx) <= kCornerGrab && std::abs(s.pointer_y - cy) <= kCornerGrab;
+}
+
+void place_here(Editor& e, bool report) {
+    int32_t x = 0, y = 0;
+    placement_point(e.screen, e.screen.kind, x, y);
+    std::string refusal;
+    if (e.edit.place(e.screen.kind, x, y, refusal))
+        e.screen.message = std::string("placed a ") + kind_info(e.screen.kind).name + " at " +
+                           std::to_string(x) + "," + std::to_string(y);
+    else if (report || refusal.find("full") != std::string::npos)
+        e.screen.message = refusal;
+}
+
+void press(Editor& e, int button) {
+    EditorScreen& s = e.screen;
+    const int32_t wx = world_x(s, s.pointer_x), wy = world_y(s, s.pointer_y);
+    e.press_x = wx;
+    e.press_y = wy;
+    e.press_window_x = s.pointer_x;
+    e.press_window_y = s.pointer_y;
+    e.view_at_press_x = s.view_x;
+    e.view_at_press_y = s.view_y;
+    e.drag_moved = false;
+    e.last_cell_x = floor_div(wx, kCell);
+    e.last_cell_y = floor_div(wy, kCell);
+    if (button == 4 || (button == 1 && key[KEY_SPACE])) {
+        e.drag = Drag::pan;
+        return;
+    }
+    if (s.pointer_y >= status_panel_top()) return;
+    if (button == 1) {
+        const int32_t slot = palette_slot_at(s.pointer_x, s.pointer_y);
+        if (slot >= 0) {
+            s.kind = kind_at(slot);
+            return;
+        }
+        e.edit.start_gesture();
+        if (over_corner(s)) {
+            e.drag = Drag::resize;
+            return;
+        }
+        e.drag_record = e.edit.record_at(wx, wy);
+        if (e.drag_record >= 0) {
+            const LevelRecord& r = e.edit.document().records[static_cast<size_t>(e.drag_record)];
+            e.drag_from_x = r.a;
+            e.drag_from_y = r.b;
+            e.drag = Drag::move;
+            return;
+        }
+        e.drag = Drag::paint;
+        place_here(e, true);
+    } else if (button == 2) {
+        if (palette_slot_at(s.pointer_x, s.pointer_y) >= 0) return;
+        e.edit.start_gesture();
+        e.drag = Drag::erase;
+        if (e.edit.remove(e.edit.record_at(wx, wy))) s.message = "removed";
+    }
+}
+
+void follow_drag(Editor& e) {
+    EditorScreen& s = e.screen;
+    const int32_t wx = world_x(s, s.pointer_x), wy = world_y(s, s.pointer_y);
+    const int32_t cx = floor_div(wx, kCell), cy = floor_div(wy, kCell);
+    const bool new_cell = cx != e.last_cell_x || cy != e.last_cell_y;
+    switch (e.drag) {
+    case Drag::pan:
+        s.view_x = e.view_at_press_x - (s.pointer_x - e.press_window_x);
+        s.view_y = e.view_at_press_y - (s.pointer_y - e.press_window_y);
+        keep_view_near_level(s);
+        break;
+    case Drag::paint:
+        if (new_cell || s.fine) place_here(e, false);
+        break;
+    case Drag::erase:
+        if (e.edit.remove(e.edit.record_at(wx, wy))) s.message = "removed";
+        break;
+    case Drag::move: {
+        int32_t dx = wx - e.press_x, dy = wy - e.press_y;
+        if (!s.fine) {
+            dx = snap_step(dx);
+            dy = snap_step(dy);
+        }
+        if (dx != 0 || dy != 0) e.drag_moved = true;
+        if (e.drag_moved && e.edit.move(e.drag_record, e.drag_from_x + dx, e.drag_from_y + dy))
+            s.message = "moved to " + std::to_string(e.drag_from_x + dx) + "," +
+                        std::to_string(e.drag_from_y + dy);
+        break;
+    }
+    case Drag::resize: {
+        const int32_t w = s.fine ? wx : floor_div(wx + kCell / 2, kCell) * kCell;
+        const int32_t h = s.fine ? wy : floor_div(wy + kCell / 2, kCell) * kCell;
+        if (e.edit.set_size(w, h))
+            s.message = "level " + std::to_string(level_width) + " by " + std::to_string(level_height);
+        break;
+    }
+    case Drag::none: break;
+    }
+    e.last_cell_x = cx;
+    e.last_cell_y = cy;
+}
+
+void release(Editor& e) {
+    // a click on an object without moving it places on top of it
+    if (e.drag == Drag::move && !e.drag_moved) place_here(e, true);
+    e.edit.end_gesture();
+    e.drag = Drag::none;
+    e.drag_record = -1;
+}
+
+void handle_mouse(Editor& e) {
+    if (mouse_needs_poll()) poll_mouse();
+    EditorScreen& s = e.screen;
+    const int32_t mx = mouse_x, my = mouse_y;
+    const bool inside = mx >= 0 && my >= 0 && mx < screen_width && my < screen_height;
+    s.pointer_x = inside || e.drag != Drag::none ? mx : -1;
+    s.pointer_y = inside || e.drag != Drag::none ? my : -1;
+    s.fine = shift_held();
+    const int buttons = mouse_b & 7;
+    const int pressed = buttons & ~e.previous_buttons;
+    const int released = e.previous_buttons & ~buttons;
+    e.previous_buttons = buttons;
+    if (s.pointer_x < 0) {
+        s.hover_record = -1;
+        return;
+    }
+    if (e.drag != Drag::none && released) release(e);
+    if (e.drag == Drag::none && pressed) {
+        press(e, pressed & 4 ? 4 : pressed & 1 ? 1 : 2);
+        if (e.quit_armed) e.quit_armed = false;
+    } else if (e.drag != Drag::none) {
+        follow_drag(e);
+    }
+    const bool in_panels = s.pointer_y >= status_panel_top() || palette_slot_at(s.pointer_x, s.pointer_y) >= 0;
+    s.pointer_on_corner = !in_panels && over_corner(s);
+    s.hover_record = in_panels || e.drag == Drag::resize
+                         ? -1
+                         : e.drag == Drag::move ? e.drag_record
+                                                : e.edit.record_at(world_x(s, s.pointer_x), world_y(s, s.pointer_y));
+}
+
+// Each new status line also goes to standard output: a log of the session
+// for the terminal the editor was started from, and for scripts.
+void echo_new_message(Editor& e) {
+    if (e.screen.message == e.echoed) return;
+    e.echoed = e.screen.message;
+    std::printf("%s\n", e.echoed.c_str());
+    std::fflush(stdout);
+}
+
+}  // namespace
+
+void run_editor(const std::string& level_path, int32_t level, std::atomic<bool>& close_requested) {
+    Editor e;
+    e.path = level_path;
+    e.keys_path = level_path + ".keys";
+    e.screen.file_name = name_of(level_path);
+    std::string message;
+    const LevelDocument doc = open_level_file(level_path, message);
+    e.edit.open(doc, level);
+    e.screen.message = message;
+    // a key script beside the file that won this very level keeps it cleared
+    if (fingerprint_in_key_script(read_small_file(e.keys_path)) == level_fingerprint(doc)) {
+        e.edit.mark_cleared();
+    }
+    view_level_start(e.screen);
+
+    while (!e.quit) {
+        if (close_requested) {
+            close_requested = false;
+            try_quit(e);
+            if (e.quit) break;
+            e.screen.message = "not saved: close again to quit without saving, Ctrl+S saves";
+        }
+        while (keypressed() && !e.quit) handle_key(e, readkey(), close_requested);
+        scroll_with_arrows(e.screen);
+        handle_mouse(e);
+        echo_new_message(e);
+        draw_editor(e.edit, e.screen);
+        rest(10);
+    }
+    std::printf("%s: %s, %s\n", e.screen.file_name.c_str(), e.edit.saved() ? "saved" : "not saved",
+                e.edit.cleared() ? "cleared" : "not cleared");
+}

@@ -1,0 +1,68 @@
+#include "edit/key_record.h"
+
+#include <cstdio>
+#include <sstream>
+
+#include "world/world.h"
+
+namespace {
+const char kFingerprintMark[] = "# level fingerprint ";
+}
+
+void KeyRecord::add_frame(bool up, bool left, bool right) {
+    if (!runs_.empty()) {
+        HeldRun& last = runs_.back();
+        if (last.up == up && last.left == left && last.right == right) {
+            ++last.count;
+            return;
+        }
+    }
+    runs_.push_back({1, up, left, right});
+}
+
+int64_t KeyRecord::frames() const {
+    int64_t n = 0;
+    for (const HeldRun& r : runs_) n += r.count;
+    return n;
+}
+
+std::string level_fingerprint(const LevelDocument& doc) {
+    // FNV-1a over the saved text: the same records give the same mark
+    uint64_t hash = 1469598103934665603ull;
+    for (unsigned char c : level_document_text(doc)) {
+        hash ^= c;
+        hash *= 1099511628211ull;
+    }
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
+    return text;
+}
+
+std::string key_script_text(const KeyRecord& record, const std::string& level_name, int32_t level,
+                            const std::string& fingerprint) {
+    std::ostringstream out;
+    out << "# headbot-edit: a won play of \"" << level_name << "\" as level " << level << ", "
+        << record.frames() << " frames on a " << screen_width << " by " << screen_height
+        << " screen\n";
+    out << "# replay: headbot-sim -C DIR --level " << level << " --input THIS_FILE, with DIR"
+        << " holding the level under that level's file name and config.txt\n";
+    out << kFingerprintMark << fingerprint << "\n";
+    for (const HeldRun& r : record.runs()) {
+        std::string keys;
+        if (r.up) keys += 'U';
+        if (r.left) keys += 'L';
+        if (r.right) keys += 'R';
+        out << r.count << ' ' << (keys.empty() ? "-" : keys) << '\n';
+    }
+    return out.str();
+}
+
+std::string fingerprint_in_key_script(const std::string& text) {
+    std::istringstream in(text);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.rfind(kFingerprintMark, 0) == 0) return line.substr(sizeof kFingerprintMark - 1);
+        if (!line.empty() && line[0] != '#') break;  // only the comments at the top count
+    }
+    return "";
+}

@@ -1,0 +1,37 @@
+// The keys held in each frame of a test play, and the key script that
+// headbot-sim replays: one "COUNT KEYS" line for each run of equal frames.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "world/level_document.h"
+
+struct HeldRun {
+    int64_t count;
+    bool up, left, right;
+};
+
+class KeyRecord {
+public:
+    void clear() { runs_.clear(); }
+    // One frame's keys; the joystick counts as the key it stands for.
+    void add_frame(bool up, bool left, bool right);
+    const std::vector<HeldRun>& runs() const { return runs_; }
+    int64_t frames() const;
+
+private:
+    std::vector<HeldRun> runs_;
+};
+
+// A short fingerprint of the level as it is saved: a key script names the
+// level it wins, so a changed level is told from the one that was cleared.
+std::string level_fingerprint(const LevelDocument& doc);
+
+// The script: a few comment lines naming the level, then the runs.
+std::string key_script_text(const KeyRecord& record, const std::string& level_name, int32_t level,
+                            const std::string& fingerprint);
+
+// The fingerprint a key script's comment names, or "" when it names none.
+std::string fingerprint_in_key_script(const std::string& text);

@@ -1,0 +1,229 @@
+#include "edit/level_edit.h"
+
+#include <algorithm>
+
+#include "world/world.h"
+
+namespace {
+
+const KindInfo kKinds[kKindCount] = {
+    {Kind::ground, 'A', "ground tile"},     {Kind::fixed_block, 'U', "fixed block"},
+    {Kind::breakable_block, 'E', "breakable block"}, {Kind::moving_block, 'G', "moving block"},
+    {Kind::spider, 'D', "spider"},          {Kind::mushroom, 'M', "mushroom"},
+    {Kind::robot, 'p', "robot start"},
+};
+
+// Enough history for any real level many times over; a hostile file of
+// millions of records keeps only the most recent steps.
+constexpr size_t kMostRecordsInHistory = 4000000;
+
+struct TableRoom {
+    const int32_t* count;
+    int32_t capacity;
+    const char* name;
+};
+
+TableRoom room_for(Kind kind) {
+    switch (kind) {
+    case Kind::ground: return {&ground_count, kGroundCapacity, "ground"};
+    case Kind::spider: return {&spider_count, kSpiderCapacity, "spider"};
+    case Kind::mushroom: return {&mushroom_count, kMushroomCapacity, "mushroom"};
+    case Kind::robot: return {nullptr, 0, "robot"};
+    default: return {&block_count, kBlockCapacity, "block"};
+    }
+}
+
+}  // namespace
+
+const KindInfo& kind_info(Kind kind) { return kKinds[static_cast<int>(kind)]; }
+Kind kind_at(int index) { return kKinds[std::clamp(index, 0, kKindCount - 1)].kind; }
+
+bool operator==(const LevelRecord& a, const LevelRecord& b) {
+    return a.letter == b.letter && a.a == b.a && a.b == b.b;
+}
+bool operator==(const LevelDocument& a, const LevelDocument& b) { return a.records == b.records; }
+
+void start_fresh_world(int32_t level) {
+    const int32_t w = screen_width, h = screen_height, delay = frame_delay_ms, skip = frame_skip;
+    reset_world();
+    screen_width = w;
+    screen_height = h;
+    frame_delay_ms = delay;
+    frame_skip = skip;
+    current_level = level;
+}
+
+void LevelEdit::open(const LevelDocument& doc, int32_t level) {
+    doc_ = doc;
+    saved_ = doc;
+    has_cleared_ = false;
+    level_ = level;
+    undo_.clear();
+    redo_.clear();
+    rebuild();
+}
+
+void LevelEdit::rebuild() {
+    start_fresh_world(level_);
+    // which record each table entry came from, to find them under the pointer
+    std::vector<int32_t> ground(kGroundCapacity), block(kBlockCapacity), spider(kSpiderCapacity),
+        mushroom(kMushroomCapacity);
+    int32_t robot = -1;
+    for (size_t i = 0; i < doc_.records.size(); ++i) {
+        const LevelRecord& r = doc_.records[i];
+        const int32_t g = ground_count, b = block_count, s = spider_count, m = mushroom_count;
+        apply_level_record(r.letter, r.a, r.b);
+        const int32_t index = static_cast<int32_t>(i);
+        if (ground_count > g) ground[g] = index;
+        if (block_count > b) block[b] = index;
+        if (spider_count > s) spider[s] = index;
+        if (mushroom_count > m) mushroom[m] = index;
+        if (r.letter == 'p') robot = index;
+    }
+    settle_level_start();
+
+    objects_.clear();
+    for (int32_t i = 0; i < mushroom_count; ++i) {
+        const Mushroom& o = mushrooms[i];
+        objects_.push_back({mushroom[i], o.x, o.y, o.width, o.height});
+    }
+    for (int32_t i = 0; i < ground_count; ++i) {
+        const GroundTile& o = ground_tiles[i];
+        objects_.push_back({ground[i], o.x, o.y, o.width, o.height});
+    }
+    for (int32_t i = 0; i < block_count; ++i) {
+        const Block& o = blocks[i];
+        objects_.push_back({block[i], o.x, o.y, o.width, o.height});
+    }
+    for (int32_t i = 0; i < spider_count; ++i) {
+        const Spider& o = spiders[i];
+        objects_.push_back({spider[i], o.x, o.y, o.width, o.height});
+    }
+    if (robot >= 0) objects_.push_back({robot, player.x, player.y, player.width, player.height});
+}
+
+int32_t LevelEdit::record_at(int32_t x, int32_t y) const {
+    for (auto o = objects_.rbegin(); o != objects_.rend(); ++o)
+        if (x >= o->x && x < o->x + o->w && y >= o->y && y < o->y + o->h) return o->record;
+    return -1;
+}
+
+const PlacedObject* LevelEdit::object_of(int32_t record) const {
+    for (const PlacedObject& o : objects_)
+        if (o.record == record) return &o;
+    return nullptr;
+}
+
+int32_t LevelEdit::last_record(char letter) const {
+    for (size_t i = doc_.records.size(); i-- > 0;)
+        if (doc_.records[i].letter == letter) return static_cast<int32_t>(i);
+    return -1;
+}
+
+void LevelEdit::start_gesture() {
+    in_gesture_ = true;
+    gesture_start_ = doc_;
+}
+
+void LevelEdit::end_gesture() {
+    if (!in_gesture_) return;
+    in_gesture_ = false;
+    if (doc_ == gesture_start_) return;
+    LevelDocument now = std::move(doc_);
+    doc_ = std::move(gesture_start_);
+    begin_change();
+    doc_ = std::move(now);
+}
+
+void LevelEdit::begin_change() {
+    if (in_gesture_) return;  // the whole gesture becomes one step when it ends
+    undo_.push_back(doc_);
+    redo_.clear();
+    size_t total = 0;
+    for (const LevelDocument& d : undo_) total += d.records.size();
+    while (undo_.size() > 1 && total > kMostRecordsInHistory) {
+        total -= undo_.front().records.size();
+        undo_.erase(undo_.begin());
+    }
+}
+
+bool LevelEdit::place(Kind kind, int32_t x, int32_t y, std::string& message) {
+    const KindInfo& info = kind_info(kind);
+    x = std::clamp(x, -kLevelCoordinateLimit, kLevelCoordinateLimit);
+    y = std::clamp(y, -kLevelCoordinateLimit, kLevelCoordinateLimit);
+    const TableRoom room = room_for(kind);
+    if (room.count && *room.count >= room.capacity) {
+        message = std::string("the ") + room.name + " table is full (" + std::to_string(room.capacity) +
+                  "): nothing placed";
+        return false;
+    }
+    for (const LevelRecord& r : doc_.records)
+        if (r.letter == info.letter && r.a == x && r.b == y && kind != Kind::robot) {
+            message = std::string("a ") + info.name + " is already there";
+            return false;
+        }
+    begin_change();
+    // the robot has one start: the one read last is the one the game uses
+    const int32_t robot = kind == Kind::robot ? last_record('p') : -1;
+    if (robot >= 0)
+        doc_.records[static_cast<size_t>(robot)] = {'p', x, y};
+    else
+        doc_.records.push_back({info.letter, x, y});
+    rebuild();
+    return true;
+}
+
+bool LevelEdit::remove(int32_t record) {
+    if (record < 0 || static_cast<size_t>(record) >= doc_.records.size()) return false;
+    begin_change();
+    doc_.records.erase(doc_.records.begin() + record);
+    rebuild();
+    return true;
+}
+
+bool LevelEdit::move(int32_t record, int32_t x, int32_t y) {
+    if (record < 0 || static_cast<size_t>(record) >= doc_.records.size()) return false;
+    LevelRecord& r = doc_.records[static_cast<size_t>(record)];
+    x = std::clamp(x, -kLevelCoordinateLimit, kLevelCoordinateLimit);
+    y = std::clamp(y, -kLevelCoordinateLimit, kLevelCoordinateLimit);
+    if (r.a == x && r.b == y) return false;
+    begin_change();
+    doc_.records[static_cast<size_t>(record)].a = x;
+    doc_.records[static_cast<size_t>(record)].b = y;
+    rebuild();
+    return true;
+}
+
+bool LevelEdit::set_size(int32_t width, int32_t height) {
+    width = std::clamp(width, kSmallestLevelSide, kLargestEditedSide);
+    height = std::clamp(height, kSmallestLevelSide, kLargestEditedSide);
+    if (width == level_width && height == level_height) return false;
+    begin_change();
+    const int32_t size = last_record('s');
+    if (size >= 0)
+        doc_.records[static_cast<size_t>(size)] = {'s', width, height};
+    else
+        doc_.records.insert(doc_.records.begin(), LevelRecord{'s', width, height});
+    rebuild();
+    return true;
+}
+
+bool LevelEdit::undo() {
+    end_gesture();
+    if (undo_.empty()) return false;
+    redo_.push_back(std::move(doc_));
+    doc_ = std::move(undo_.back());
+    undo_.pop_back();
+    rebuild();
+    return true;
+}
+
+bool LevelEdit::redo() {
+    end_gesture();
+    if (redo_.empty()) return false;
+    undo_.push_back(std::move(doc_));
+    doc_ = std::move(redo_.back());
+    redo_.pop_back();
+    rebuild();
+    return true;
+}

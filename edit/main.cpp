@@ -1,0 +1,126 @@
+// headbot-edit: a level file on a grid, edited with the mouse, saved in the
+// game's own format, and played on the spot with the game's own frames.
+#include <allegro.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "edit/edit_view.h"
+#include "edit/editor_input.h"
+#include "render/asset_files.h"
+#include "render/assets.h"
+#include "world/config.h"
+#include "world/level_table.h"
+#include "world/world.h"
+
+namespace {
+
+constexpr int32_t kLargestScreenSide = 16384;
+
+int usage() {
+    std::fprintf(stderr,
+                 "usage: headbot-edit LEVEL_FILE [--level N]\n"
+                 "  edits LEVEL_FILE (made when it does not exist), played as level N:\n"
+                 "  by default the level whose file has that name, else 1\n");
+    return 2;
+}
+
+std::string absolute(const std::string& path) {
+    if (!path.empty() && path[0] == '/') return path;
+    char cwd[PATH_MAX];
+    if (!getcwd(cwd, sizeof cwd)) return path;
+    return std::string(cwd) + "/" + path;
+}
+
+std::string base_name(const std::string& path) { return path.substr(path.find_last_of('/') + 1); }
+
+int32_t level_named(const std::string& path) {
+    const std::string name = base_name(path);
+    for (const LevelEntry& e : level_table)
+        if (name == e.file) return e.level;
+    return 1;
+}
+
+// The pictures lie beside this program, as they lie beside the game.
+bool enter_program_folder() {
+    char self[PATH_MAX];
+    ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+    if (n <= 0) return false;
+    self[n] = '\0';
+    std::string dir(self);
+    dir.resize(dir.find_last_of('/'));
+    return chdir(dir.c_str()) == 0;
+}
+
+int fail(const std::string& message) {
+    std::fprintf(stderr, "headbot-edit: %s\n", message.c_str());
+    allegro_exit();
+    return 1;
+}
+
+std::atomic<bool> close_requested{false};
+void request_close() { close_requested = true; }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2 && !(argc == 4 && std::strcmp(argv[2], "--level") == 0)) return usage();
+    const std::string level_path = absolute(argv[1]);
+    int32_t level = level_named(level_path);
+    if (argc == 4) {
+        char* end = nullptr;
+        const long n = std::strtol(argv[3], &end, 10);
+        if (*argv[3] == '\0' || *end != '\0' || n < 1 || n > kLevelCount) return usage();
+        level = static_cast<int32_t>(n);
+    }
+    // a file size limit is a failed save, not the end of the editor and its edits
+    std::signal(SIGXFSZ, SIG_IGN);
+
+    // the player's settings where the editor is started, else the game's own
+    if (access("config.txt", R_OK) != 0) enter_program_folder();
+    read_config_file("config.txt");
+    if (screen_width < 1 || screen_height < 1 || screen_width > kLargestScreenSide ||
+        screen_height > kLargestScreenSide) {
+        std::fprintf(stderr, "headbot-edit: cannot make a %d by %d window (config.txt)\n", screen_width,
+                     screen_height);
+        return 2;
+    }
+    if (!enter_program_folder()) {
+        std::fprintf(stderr, "headbot-edit: cannot find the folder of the pictures\n");
+        return 1;
+    }
+
+    if (allegro_init() != 0) {
+        allegro_exit();
+        std::fprintf(stderr, "headbot-edit: no display\n");
+        return 1;
+    }
+    install_keyboard();
+    install_timer();
+    install_mouse();
+    install_joystick(JOY_TYPE_AUTODETECT);
+    set_color_depth(16);
+    if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, screen_width, screen_height, 0, 0) != 0)
+        return fail(std::string("cannot open a window: ") + allegro_error);
+    set_window_title(("headbot-edit " + base_name(level_path)).c_str());
+    set_close_button_callback(request_close);
+    std::string failure;
+    if (!create_assets(failure)) return fail(failure);
+    init_editor_colours();
+
+    run_editor(level_path, level, close_requested);
+
+    destroy_assets();
+    allegro_exit();
+    return 0;
+}
+END_OF_MAIN()

@@ -1,0 +1,126 @@
+// The editor's model: changes land in the records in file order, every
+// change is one undo step, a full table refuses, and the marks follow.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "edit/key_record.h"
+#include "edit/level_edit.h"
+#include "world/world.h"
+
+namespace {
+
+LevelDocument doc_of(const std::string& text) {
+    std::istringstream in(text);
+    LevelDocument doc;
+    read_level_document(in, doc);
+    return doc;
+}
+
+std::string text_of(const LevelEdit& e) { return level_document_text(e.document()); }
+
+}  // namespace
+
+TEST(LevelEdit, PlacesAppendsAndTheRobotHasOneStart) {
+    reset_world();
+    LevelEdit e;
+    e.open(doc_of("s 640 480\nZ 1 2\np 10 20\nA 0 448\n! 0 0\n"), 1);
+    std::string why;
+    EXPECT_TRUE(e.place(Kind::breakable_block, 32, 416, why));
+    EXPECT_TRUE(e.place(Kind::moving_block, 64, 416, why));
+    EXPECT_TRUE(e.place(Kind::spider, 96, 417, why));
+    EXPECT_TRUE(e.place(Kind::mushroom, 128, 416, why));
+    EXPECT_TRUE(e.place(Kind::robot, 160, 407, why));
+    EXPECT_FALSE(e.place(Kind::spider, 96, 417, why)) << "the same object twice in one place";
+    EXPECT_EQ(text_of(e), "s 640 480\nZ 1 2\np 160 407\nA 0 448\nE 32 416\nG 64 416\nD 96 417\nM 128 416\n! 0 0\n");
+    // the world shows what the records say, the moving block at its width
+    EXPECT_EQ(block_count, 2);
+    EXPECT_EQ(blocks[1].width, 64);
+    EXPECT_EQ(player.x, 160);
+    EXPECT_EQ(e.record_at(70, 420), 5) << "the moving block";
+    EXPECT_EQ(e.record_at(300, 300), -1);
+}
+
+TEST(LevelEdit, TheObjectDrawnOnTopIsTheOneFound) {
+    reset_world();
+    LevelEdit e;
+    // a mushroom is drawn first, the robot last, later entries over earlier
+    e.open(doc_of("p 0 0\nM 0 0\nA 0 0\nA 0 0\nU 0 0\n"), 1);
+    EXPECT_EQ(e.record_at(5, 5), 0);
+    e.remove(0);
+    EXPECT_EQ(e.record_at(5, 5), 3) << "the block over the tiles";
+    e.remove(3);
+    EXPECT_EQ(e.record_at(5, 5), 2) << "the later tile";
+}
+
+TEST(LevelEdit, UndoAndRedoEveryChangeBackToTheFileAsOpened) {
+    reset_world();
+    LevelEdit e;
+    const std::string opened = "s 640 480\nA 0 448\nA 32 448\n! 0 0\n";
+    e.open(doc_of(opened), 1);
+    std::string why;
+    e.place(Kind::ground, 64, 448, why);
+    e.move(1, 0, 416);
+    e.remove(2);
+    e.set_size(960, 512);
+    // one drag, many moves: one step
+    e.start_gesture();
+    for (int x = 1; x <= 5; ++x) e.move(0, 640 + x * 32, 480);
+    e.end_gesture();
+    const std::string last = text_of(e);
+    EXPECT_EQ(last, "s 800 480\nA 0 416\nA 64 448\n! 0 0\n");
+    EXPECT_FALSE(e.saved());
+    EXPECT_TRUE(e.undo());
+    EXPECT_EQ(text_of(e), "s 960 512\nA 0 416\nA 64 448\n! 0 0\n");
+    while (e.undo()) {}
+    EXPECT_EQ(text_of(e), opened);
+    EXPECT_TRUE(e.saved()) << "back to the file as it is on disk";
+    while (e.redo()) {}
+    EXPECT_EQ(text_of(e), last);
+    EXPECT_EQ(level_width, 800);
+    // a new change after an undo drops the steps that were undone
+    e.undo();
+    e.place(Kind::mushroom, 0, 0, why);
+    EXPECT_FALSE(e.redo());
+}
+
+TEST(LevelEdit, AFullTableRefusesWithAReason) {
+    reset_world();
+    std::string text;
+    for (int i = 0; i < kMushroomCapacity; ++i) text += "M " + std::to_string(i * 32) + " 0\n";
+    LevelEdit e;
+    e.open(doc_of(text), 1);
+    std::string why;
+    EXPECT_FALSE(e.place(Kind::mushroom, 0, 64, why));
+    EXPECT_NE(why.find("full"), std::string::npos);
+    EXPECT_FALSE(e.undo()) << "a refused change is no step";
+    EXPECT_TRUE(e.place(Kind::ground, 0, 64, why)) << "the other tables still have room";
+}
+
+TEST(LevelEdit, AnyChangeClearsTheClearedMark) {
+    reset_world();
+    LevelEdit e;
+    e.open(doc_of("A 0 448\n"), 1);
+    e.mark_cleared();
+    EXPECT_TRUE(e.cleared());
+    e.move(0, 32, 448);
+    EXPECT_FALSE(e.cleared());
+    e.undo();
+    EXPECT_TRUE(e.cleared()) << "the very level that was won";
+}
+
+TEST(KeyRecord, RunsOfEqualFramesMakeAScriptThatNamesItsLevel) {
+    screen_width = 640;
+    screen_height = 480;
+    KeyRecord r;
+    for (int i = 0; i < 3; ++i) r.add_frame(false, false, false);
+    for (int i = 0; i < 2; ++i) r.add_frame(true, false, true);
+    r.add_frame(false, true, false);
+    EXPECT_EQ(r.frames(), 6);
+    const LevelDocument a = doc_of("A 0 448\n"), b = doc_of("A 0 416\n");
+    EXPECT_NE(level_fingerprint(a), level_fingerprint(b));
+    const std::string script = key_script_text(r, "mine", 3, level_fingerprint(a));
+    EXPECT_NE(script.find("\n3 -\n2 UR\n1 L\n"), std::string::npos) << script;
+    EXPECT_EQ(fingerprint_in_key_script(script), level_fingerprint(a));
+    EXPECT_EQ(fingerprint_in_key_script("3 U\n# level fingerprint 1234\n"), "");
+}
