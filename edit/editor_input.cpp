@@ -9,6 +9,7 @@
 #include "edit/edit_view.h"
 #include "edit/key_record.h"
 #include "edit/level_edit.h"
+#include "edit/mouse_events.h"
 #include "edit/open_level.h"
 #include "edit/test_play.h"
 #include "world/world.h"
@@ -80,6 +81,8 @@ void play(Editor& e, std::atomic<bool>& close_requested) {
     // the Esc that ended the play must not reach the editor
     for (int i = 0; i < 200 && key[KEY_ESC]; ++i) rest(10);
     clear_keybuf();
+    MouseEvent m;
+    while (next_mouse_event(m)) e.previous_buttons = m.buttons & 7;
     e.edit.rebuild();
     const std::string frames = std::to_string(record.frames()) + " frames";
     if (end == PlayEnd::lost) {
@@ -278,28 +281,33 @@ void release(Editor& e) {
     e.drag_record = -1;
 }
 
-void handle_mouse(Editor& e) {
-    if (mouse_needs_poll()) poll_mouse();
+void handle_mouse_event(Editor& e, const MouseEvent& m) {
     EditorScreen& s = e.screen;
-    const int32_t mx = mouse_x, my = mouse_y;
-    const bool inside = mx >= 0 && my >= 0 && mx < screen_width && my < screen_height;
-    s.pointer_x = inside || e.drag != Drag::none ? mx : -1;
-    s.pointer_y = inside || e.drag != Drag::none ? my : -1;
+    const bool inside = m.x >= 0 && m.y >= 0 && m.x < screen_width && m.y < screen_height;
+    s.pointer_x = inside || e.drag != Drag::none ? m.x : -1;
+    s.pointer_y = inside || e.drag != Drag::none ? m.y : -1;
     s.fine = shift_held();
-    const int buttons = mouse_b & 7;
+    const int buttons = m.buttons & 7;
     const int pressed = buttons & ~e.previous_buttons;
     const int released = e.previous_buttons & ~buttons;
     e.previous_buttons = buttons;
-    if (s.pointer_x < 0) {
-        s.hover_record = -1;
-        return;
-    }
     if (e.drag != Drag::none && released) release(e);
+    if (s.pointer_x < 0) return;
     if (e.drag == Drag::none && pressed) {
         press(e, pressed & 4 ? 4 : pressed & 1 ? 1 : 2);
-        if (e.quit_armed) e.quit_armed = false;
     } else if (e.drag != Drag::none) {
         follow_drag(e);
+    }
+}
+
+// What the pointer is over, for the highlights.
+void note_hover(Editor& e) {
+    EditorScreen& s = e.screen;
+    s.fine = shift_held();
+    if (s.pointer_x < 0) {
+        s.hover_record = -1;
+        s.pointer_on_corner = false;
+        return;
     }
     const bool in_panels = s.pointer_y >= status_panel_top() || palette_slot_at(s.pointer_x, s.pointer_y) >= 0;
     s.pointer_on_corner = !in_panels && over_corner(s);
@@ -334,6 +342,7 @@ void run_editor(const std::string& level_path, int32_t level, std::atomic<bool>&
         e.edit.mark_cleared();
     }
     view_level_start(e.screen);
+    start_mouse_events();
 
     while (!e.quit) {
         if (close_requested) {
@@ -344,11 +353,14 @@ void run_editor(const std::string& level_path, int32_t level, std::atomic<bool>&
         }
         while (keypressed() && !e.quit) handle_key(e, readkey(), close_requested);
         scroll_with_arrows(e.screen);
-        handle_mouse(e);
+        MouseEvent m;
+        while (!e.quit && next_mouse_event(m)) handle_mouse_event(e, m);
+        note_hover(e);
         echo_new_message(e);
         draw_editor(e.edit, e.screen);
         rest(10);
     }
+    mouse_callback = nullptr;
     std::printf("%s: %s, %s\n", e.screen.file_name.c_str(), e.edit.saved() ? "saved" : "not saved",
                 e.edit.cleared() ? "cleared" : "not cleared");
 }
