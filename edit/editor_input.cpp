@@ -340,6 +340,7 @@ void run_editor(const std::string& level_path, int32_t level, std::atomic<bool>&
     // a key script beside the file that won this very level keeps it cleared
     if (fingerprint_in_key_script(read_small_file(e.keys_path)) == level_fingerprint(doc)) {
         e.edit.mark_cleared();
+        e.screen.message += "; cleared by " + name_of(e.keys_path);
     }
     view_level_start(e.screen);
     start_mouse_events();
