@@ -37,6 +37,7 @@ struct Editor {
     int previous_buttons = 0;
     bool quit_armed = false;
     bool quit = false;
+    bool arrows_held_from_play = false;  // keys still down from the play do not scroll
     std::string echoed;
 };
 
@@ -84,6 +85,7 @@ void play(Editor& e, std::atomic<bool>& close_requested) {
     MouseEvent m;
     while (next_mouse_event(m)) e.previous_buttons = m.buttons & 7;
     e.edit.rebuild();
+    e.arrows_held_from_play = true;
     const std::string frames = std::to_string(record.frames()) + " frames";
     if (end == PlayEnd::lost) {
         e.screen.message = "lost after " + frames + ": not cleared";
@@ -159,8 +161,11 @@ void handle_key(Editor& e, int k, std::atomic<bool>& close_requested) {
     }
 }
 
-void scroll_with_arrows(EditorScreen& s) {
-    if (ctrl_held()) return;
+void scroll_with_arrows(Editor& e) {
+    EditorScreen& s = e.screen;
+    const bool any = key[KEY_LEFT] || key[KEY_RIGHT] || key[KEY_UP] || key[KEY_DOWN];
+    if (!any) e.arrows_held_from_play = false;
+    if (ctrl_held() || e.arrows_held_from_play) return;
     const int32_t step = shift_held() ? kScrollStep * 4 : kScrollStep;
     if (key[KEY_LEFT]) s.view_x -= step;
     if (key[KEY_RIGHT]) s.view_x += step;
@@ -353,7 +358,7 @@ void run_editor(const std::string& level_path, int32_t level, std::atomic<bool>&
             e.screen.message = "not saved: close again to quit without saving, Ctrl+S saves";
         }
         while (keypressed() && !e.quit) handle_key(e, readkey(), close_requested);
-        scroll_with_arrows(e.screen);
+        scroll_with_arrows(e);
         MouseEvent m;
         while (!e.quit && next_mouse_event(m)) handle_mouse_event(e, m);
         note_hover(e);

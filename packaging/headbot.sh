@@ -8,6 +8,7 @@
 # Every run renews the links (a new version, or an install moved elsewhere)
 # and never touches config.txt, "saved" or any other file of the player's.
 set -u
+# "headbot edit LEVEL_FILE" starts the level editor on that file instead.
 
 fail() {
     echo "headbot: $*" >&2
@@ -62,7 +63,14 @@ for link in "$folder"/*; do
     fi
 done
 
+# The level file is named from where the launcher was started.
+if [ "${1:-}" = edit ]; then
+    [ $# -eq 2 ] || fail "usage: headbot edit LEVEL_FILE"
+    level=$(readlink -f -- "$2") || fail "cannot find the folder of $2"
+fi
+
 [ -n "${DISPLAY:-}" ] || fail "no X display (DISPLAY is not set): start Headbot from a desktop session"
 cd -- "$folder" || fail "cannot enter your game folder $folder"
+[ "${1:-}" = edit ] && exec "$program_dir/headbot-edit" "$level"
 # The game takes no arguments.
 exec "$program_dir/headbot"

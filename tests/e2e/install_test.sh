@@ -29,7 +29,7 @@ game_data_names() {
     for file in "$GAME_DIR"/*; do
         name=${file##*/}
         case $name in
-            headbot | headbot-map | allegro.cfg | default.cfg | patches.dat | saved) ;;
+            headbot | headbot-map | headbot-edit | allegro.cfg | default.cfg | patches.dat | saved) ;;
             *) echo "$name" ;;
         esac
     done
@@ -101,7 +101,7 @@ cmake --install "$BUILD_DIR" --prefix "$PREFIX" >"$SCRATCH/install.log" 2>&1 ||
     fail "cmake --install failed: $(tail -n 5 "$SCRATCH/install.log")"
 
 [[ -x "$PREFIX/bin/headbot" ]] || fail "no launcher bin/headbot"
-for program in headbot headbot-map; do
+for program in headbot headbot-map headbot-edit; do
     [[ -x "$PREFIX/lib/headbot/$program" ]] || fail "no lib/headbot/$program"
 done
 # The library reads its configuration and the patch index only beside the
