@@ -82,6 +82,15 @@ wait_for_output "saved mine" 5
 quit_editor
 grep -q '^G \|^D ' "$LEVELS/mine" && fail "the moving block or the spider was not removed"
 
+# the level's bottom-right corner dragged: its size, to the nearest cell
+printf 's 320 240\nA 0 208\n! 0 0\n' >"$LEVELS/narrow"
+start_editor "$LEVELS/narrow"
+drag 320 240 386 276
+key ctrl+s
+wait_for_output "saved narrow" 5
+quit_editor
+printf 's 384 288\nA 0 208\n! 0 0\n' | diff - "$LEVELS/narrow" || fail "dragging the corner did not size the level"
+
 # --- bad files ------------------------------------------------------------------
 start_editor "$LEVELS/new"
 wait_for_output "new is new" 5
