@@ -9,7 +9,7 @@
 #include "edit/edit_view.h"
 #include "edit/key_record.h"
 #include "edit/level_edit.h"
-#include "edit/mouse_events.h"
+#include "edit/input_events.h"
 #include "edit/open_level.h"
 #include "edit/test_play.h"
 #include "world/world.h"
@@ -38,8 +38,15 @@ struct Editor {
     bool quit_armed = false;
     bool quit = false;
     bool arrows_held_from_play = false;  // keys still down from the play do not scroll
-    std::string echoed;
 };
+
+// The status line. Each new one also goes to standard output: a log of the
+// session for the terminal the editor was started from, and for scripts.
+void say(Editor& e, const std::string& message) {
+    e.screen.message = message;
+    std::printf("%s\n", message.c_str());
+    std::fflush(stdout);
+}
 
 bool ctrl_held() { return (key_shifts & KB_CTRL_FLAG) || key[KEY_LCONTROL] || key[KEY_RCONTROL]; }
 bool shift_held() { return (key_shifts & KB_SHIFT_FLAG) || key[KEY_LSHIFT] || key[KEY_RSHIFT]; }
@@ -67,39 +74,47 @@ void save(Editor& e) {
     std::string error;
     const LevelDocument& doc = e.edit.document();
     if (!write_file_atomically(e.path, level_document_text(doc), error)) {
-        e.screen.message = "NOT SAVED: " + name_of(e.path) + " " + error + "; the old file is kept";
+        say(e, "NOT SAVED: " + name_of(e.path) + " " + error + "; the old file is kept");
         return;
     }
     e.edit.mark_saved();
-    e.screen.message = "saved " + name_of(e.path) + " (" + std::to_string(doc.records.size()) +
-                       " records)" + (e.edit.cleared() ? ", cleared" : "");
+    say(e, "saved " + name_of(e.path) + " (" + std::to_string(doc.records.size()) +
+                       " records)" + (e.edit.cleared() ? ", cleared" : ""));
 }
+
+std::atomic<bool>* window_closed = nullptr;
+
+// Esc held or tapped, or the window closed.
+bool play_stop_requested() { return key[KEY_ESC] || escape_waiting() || *window_closed; }
 
 void play(Editor& e, std::atomic<bool>& close_requested) {
     KeyRecord record;
     const LevelDocument doc = e.edit.document();
-    const PlayEnd end = test_play(doc, e.edit.level(), close_requested, record);
+    drop_key_events();
+    window_closed = &close_requested;
+    const PlayEnd end = test_play(doc, e.edit.level(), play_stop_requested, record);
     // the Esc that ended the play must not reach the editor
     for (int i = 0; i < 200 && key[KEY_ESC]; ++i) rest(10);
     clear_keybuf();
+    drop_key_events();
     MouseEvent m;
     while (next_mouse_event(m)) e.previous_buttons = m.buttons & 7;
     e.edit.rebuild();
     e.arrows_held_from_play = true;
     const std::string frames = std::to_string(record.frames()) + " frames";
     if (end == PlayEnd::lost) {
-        e.screen.message = "lost after " + frames + ": not cleared";
+        say(e, "lost after " + frames + ": not cleared");
     } else if (end == PlayEnd::stopped) {
-        e.screen.message = "play stopped after " + frames;
+        say(e, "play stopped after " + frames);
     } else {
         std::string error;
         const std::string text =
             key_script_text(record, name_of(e.path), e.edit.level(), level_fingerprint(doc));
         if (write_file_atomically(e.keys_path, text, error)) {
             e.edit.mark_cleared();
-            e.screen.message = "WON in " + frames + ": cleared, keys in " + name_of(e.keys_path);
+            say(e, "WON in " + frames + ": cleared, keys in " + name_of(e.keys_path));
         } else {
-            e.screen.message = "won, but " + name_of(e.keys_path) + " " + error;
+            say(e, "won, but " + name_of(e.keys_path) + " " + error);
         }
     }
 }
@@ -110,27 +125,27 @@ void try_quit(Editor& e) {
         return;
     }
     e.quit_armed = true;
-    e.screen.message = "not saved: Esc again quits without saving, Ctrl+S saves";
+    say(e, "not saved: Esc again quits without saving, Ctrl+S saves");
 }
 
 void resize_by(Editor& e, int32_t dw, int32_t dh) {
     if (e.edit.set_size(level_width + dw, level_height + dh))
-        e.screen.message = "level " + std::to_string(level_width) + " by " + std::to_string(level_height);
+        say(e, "level " + std::to_string(level_width) + " by " + std::to_string(level_height));
 }
 
-void handle_key(Editor& e, int k, std::atomic<bool>& close_requested) {
-    const int code = k >> 8;
-    const bool ctrl = ctrl_held();
-    const int32_t step = shift_held() ? 1 : kCell;
+void handle_key(Editor& e, const KeyEvent& k, std::atomic<bool>& close_requested) {
+    const int code = k.scancode;
+    const bool ctrl = k.ctrl;
+    const int32_t step = k.shift ? 1 : kCell;
     if (code != KEY_ESC) e.quit_armed = false;
     if (ctrl) {
         switch (code) {
         case KEY_Z:
-            if (shift_held() ? e.edit.redo() : e.edit.undo()) e.screen.message = shift_held() ? "redone" : "undone";
-            else e.screen.message = "nothing to undo";
+            if (k.shift ? e.edit.redo() : e.edit.undo()) say(e, k.shift ? "redone" : "undone");
+            else say(e, "nothing to undo");
             return;
         case KEY_Y:
-            e.screen.message = e.edit.redo() ? "redone" : "nothing to redo";
+            say(e, e.edit.redo() ? "redone" : "nothing to redo");
             return;
         case KEY_S: save(e); return;
         case KEY_RIGHT: resize_by(e, step, 0); return;
@@ -154,7 +169,7 @@ void handle_key(Editor& e, int k, std::atomic<bool>& close_requested) {
     case KEY_ENTER_PAD: play(e, close_requested); return;
     case KEY_HOME: view_level_start(e.screen); return;
     case KEY_DEL:
-        if (e.edit.remove(e.screen.hover_record)) e.screen.message = "removed";
+        if (e.edit.remove(e.screen.hover_record)) say(e, "removed");
         return;
     case KEY_ESC: try_quit(e); return;
     default: return;
@@ -184,10 +199,10 @@ void place_here(Editor& e, bool report) {
     placement_point(e.screen, e.screen.kind, x, y);
     std::string refusal;
     if (e.edit.place(e.screen.kind, x, y, refusal))
-        e.screen.message = std::string("placed a ") + kind_info(e.screen.kind).name + " at " +
-                           std::to_string(x) + "," + std::to_string(y);
+        say(e, std::string("placed a ") + kind_info(e.screen.kind).name + " at " +
+                           std::to_string(x) + "," + std::to_string(y));
     else if (report || refusal.find("full") != std::string::npos)
-        e.screen.message = refusal;
+        say(e, refusal);
 }
 
 void press(Editor& e, int button) {
@@ -232,7 +247,7 @@ void press(Editor& e, int button) {
         if (palette_slot_at(s.pointer_x, s.pointer_y) >= 0) return;
         e.edit.start_gesture();
         e.drag = Drag::erase;
-        if (e.edit.remove(e.edit.record_at(wx, wy))) s.message = "removed";
+        if (e.edit.remove(e.edit.record_at(wx, wy))) say(e, "removed");
     }
 }
 
@@ -251,7 +266,7 @@ void follow_drag(Editor& e) {
         if (new_cell || s.fine) place_here(e, false);
         break;
     case Drag::erase:
-        if (e.edit.remove(e.edit.record_at(wx, wy))) s.message = "removed";
+        if (e.edit.remove(e.edit.record_at(wx, wy))) say(e, "removed");
         break;
     case Drag::move: {
         int32_t dx = wx - e.press_x, dy = wy - e.press_y;
@@ -261,15 +276,15 @@ void follow_drag(Editor& e) {
         }
         if (dx != 0 || dy != 0) e.drag_moved = true;
         if (e.drag_moved && e.edit.move(e.drag_record, e.drag_from_x + dx, e.drag_from_y + dy))
-            s.message = "moved to " + std::to_string(e.drag_from_x + dx) + "," +
-                        std::to_string(e.drag_from_y + dy);
+            say(e, "moved to " + std::to_string(e.drag_from_x + dx) + "," +
+                        std::to_string(e.drag_from_y + dy));
         break;
     }
     case Drag::resize: {
         const int32_t w = s.fine ? wx : floor_div(wx + kCell / 2, kCell) * kCell;
         const int32_t h = s.fine ? wy : floor_div(wy + kCell / 2, kCell) * kCell;
         if (e.edit.set_size(w, h))
-            s.message = "level " + std::to_string(level_width) + " by " + std::to_string(level_height);
+            say(e, "level " + std::to_string(level_width) + " by " + std::to_string(level_height));
         break;
     }
     case Drag::none: break;
@@ -322,15 +337,6 @@ void note_hover(Editor& e) {
                                                 : e.edit.record_at(world_x(s, s.pointer_x), world_y(s, s.pointer_y));
 }
 
-// Each new status line also goes to standard output: a log of the session
-// for the terminal the editor was started from, and for scripts.
-void echo_new_message(Editor& e) {
-    if (e.screen.message == e.echoed) return;
-    e.echoed = e.screen.message;
-    std::printf("%s\n", e.echoed.c_str());
-    std::fflush(stdout);
-}
-
 }  // namespace
 
 void run_editor(const std::string& level_path, int32_t level, std::atomic<bool>& close_requested) {
@@ -341,32 +347,33 @@ void run_editor(const std::string& level_path, int32_t level, std::atomic<bool>&
     std::string message;
     const LevelDocument doc = open_level_file(level_path, message);
     e.edit.open(doc, level);
-    e.screen.message = message;
     // a key script beside the file that won this very level keeps it cleared
     if (fingerprint_in_key_script(read_small_file(e.keys_path)) == level_fingerprint(doc)) {
         e.edit.mark_cleared();
-        e.screen.message += "; cleared by " + name_of(e.keys_path);
+        message += "; cleared by " + name_of(e.keys_path);
     }
+    say(e, message);
     view_level_start(e.screen);
-    start_mouse_events();
+    start_input_events();
 
     while (!e.quit) {
         if (close_requested) {
             close_requested = false;
             try_quit(e);
             if (e.quit) break;
-            e.screen.message = "not saved: close again to quit without saving, Ctrl+S saves";
+            say(e, "not saved: close again to quit without saving, Ctrl+S saves");
         }
-        while (keypressed() && !e.quit) handle_key(e, readkey(), close_requested);
+        clear_keybuf();  // the keys come from the event queue
+        KeyEvent k;
+        while (!e.quit && next_key_event(k)) handle_key(e, k, close_requested);
         scroll_with_arrows(e);
         MouseEvent m;
         while (!e.quit && next_mouse_event(m)) handle_mouse_event(e, m);
         note_hover(e);
-        echo_new_message(e);
         draw_editor(e.edit, e.screen);
         rest(10);
     }
-    mouse_callback = nullptr;
+    stop_input_events();
     std::printf("%s: %s, %s\n", e.screen.file_name.c_str(), e.edit.saved() ? "saved" : "not saved",
                 e.edit.cleared() ? "cleared" : "not cleared");
 }

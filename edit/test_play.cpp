@@ -1,7 +1,5 @@
 #include "edit/test_play.h"
 
-#include <allegro.h>
-
 #include "edit/level_edit.h"
 #include "shell/input.h"
 #include "shell/play_frame.h"
@@ -21,8 +19,7 @@ void poll_and_record() {
 
 }  // namespace
 
-PlayEnd test_play(const LevelDocument& doc, int32_t level, const std::atomic<bool>& stop_requested,
-                  KeyRecord& record) {
+PlayEnd test_play(const LevelDocument& doc, int32_t level, bool (*stop_requested)(), KeyRecord& record) {
     // a fresh world, as headbot-sim starts one, so the recorded keys replay
     start_fresh_world(level);
     apply_level_document(doc);
@@ -31,8 +28,8 @@ PlayEnd test_play(const LevelDocument& doc, int32_t level, const std::atomic<boo
     poll_input = poll_and_record;
     PlayEnd end = PlayEnd::stopped;
     for (;;) {
-        // Esc counts between frames only, as in the game
-        if (key[KEY_ESC] || stop_requested) break;
+        // a stop counts between frames only, as Esc does in the game
+        if (stop_requested()) break;
         play_frame();
         if (level_done) {
             end = game_over ? PlayEnd::lost : PlayEnd::won;

@@ -2,7 +2,6 @@
 // drawing, and the keys of every frame recorded.
 #pragma once
 
-#include <atomic>
 #include <cstdint>
 
 #include "edit/key_record.h"
@@ -11,7 +10,6 @@
 enum class PlayEnd { won, lost, stopped };
 
 // Plays `doc` as level `level` from its start until the level ends or
-// `stop_requested` turns true (Esc, the window closed). Never touches the
-// progress file. The world is left as the play ended.
-PlayEnd test_play(const LevelDocument& doc, int32_t level, const std::atomic<bool>& stop_requested,
-                  KeyRecord& record);
+// `stop_requested()` says so (Esc, the window closed), asked between frames.
+// Never touches the progress file. The world is left as the play ended.
+PlayEnd test_play(const LevelDocument& doc, int32_t level, bool (*stop_requested)(), KeyRecord& record);

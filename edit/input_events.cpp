@@ -1,4 +1,4 @@
-#include "edit/mouse_events.h"
+#include "edit/input_events.h"
 
 #include <allegro.h>
 
@@ -10,6 +10,7 @@ namespace {
 std::mutex queue_lock;
 std::deque<MouseEvent> queue;
 int held = 0;
+std::deque<KeyEvent> keys;
 
 // Called from the library's input thread on every change of the mouse.
 void on_mouse(int flags) {
@@ -30,9 +31,47 @@ void on_mouse(int flags) {
 }
 END_OF_FUNCTION(on_mouse)
 
+// Called from the input thread on every key press and release.
+void on_key(int scancode) {
+    if (scancode & 0x80) return;  // a release
+    const bool ctrl = key[KEY_LCONTROL] || key[KEY_RCONTROL];
+    const bool shift = key[KEY_LSHIFT] || key[KEY_RSHIFT];
+    std::lock_guard<std::mutex> guard(queue_lock);
+    if (keys.size() < 256) keys.push_back({scancode, ctrl, shift});
+}
+END_OF_FUNCTION(on_key)
+
 }  // namespace
 
-void start_mouse_events() { mouse_callback = on_mouse; }
+void start_input_events() {
+    mouse_callback = on_mouse;
+    keyboard_lowlevel_callback = on_key;
+}
+
+void stop_input_events() {
+    mouse_callback = nullptr;
+    keyboard_lowlevel_callback = nullptr;
+}
+
+bool next_key_event(KeyEvent& event) {
+    std::lock_guard<std::mutex> guard(queue_lock);
+    if (keys.empty()) return false;
+    event = keys.front();
+    keys.pop_front();
+    return true;
+}
+
+bool escape_waiting() {
+    std::lock_guard<std::mutex> guard(queue_lock);
+    for (const KeyEvent& k : keys)
+        if (k.scancode == KEY_ESC) return true;
+    return false;
+}
+
+void drop_key_events() {
+    std::lock_guard<std::mutex> guard(queue_lock);
+    keys.clear();
+}
 
 bool next_mouse_event(MouseEvent& event) {
     std::lock_guard<std::mutex> guard(queue_lock);
