@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <sstream>
 
+#include "world/level_table.h"
 #include "world/world.h"
 
 namespace {
@@ -44,8 +45,9 @@ std::string key_script_text(const KeyRecord& record, const std::string& level_na
     out << "# headbot-edit: a won play of \"" << level_name << "\" as level " << level << ", "
         << record.frames() << " frames on a " << screen_width << " by " << screen_height
         << " screen\n";
-    out << "# replay: headbot-sim -C DIR --level " << level << " --input THIS_FILE, with DIR"
-        << " holding the level under that level's file name and config.txt\n";
+    const LevelEntry* entry = level_entry(level);
+    out << "# replay: headbot-sim -C DIR --level " << level << " --input THIS_FILE, with the level"
+        << " as DIR/" << (entry ? entry->file : "?") << " beside a config.txt of that screen size\n";
     out << kFingerprintMark << fingerprint << "\n";
     for (const HeldRun& r : record.runs()) {
         std::string keys;

@@ -42,7 +42,9 @@ mkdir -p "$SCRATCH/sim"
 cp "$LEVELS/mine" "$SCRATCH/sim/level1"
 cp "$GAME/config.txt" "$SCRATCH/sim/"
 result=$("$SIM" -C "$SCRATCH/sim" --level 1 --input "$LEVELS/mine.keys" --frames 100000 | tail -n1)
-[[ $result == "result: won "* ]] || fail "headbot-sim gives \"$result\" for the recorded play"
+frames=$(sed -n 's/^# headbot-edit: .*, \([0-9]*\) frames on .*/\1/p' "$LEVELS/mine.keys")
+[[ $result == "result: won frames=$frames "* ]] ||
+    fail "headbot-sim gives \"$result\" for the recorded play of $frames frames"
 
 # opened again, the key script beside it keeps the level cleared; one change
 # and it is not
