@@ -2,10 +2,13 @@
 // change is one undo step, a full table refuses, and the marks follow.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <sstream>
 
 #include "edit/key_record.h"
 #include "edit/level_edit.h"
+#include "edit/open_level.h"
+#include "support/level_text.h"
 #include "world/world.h"
 
 namespace {
@@ -123,4 +126,39 @@ TEST(KeyRecord, RunsOfEqualFramesMakeAScriptThatNamesItsLevel) {
     EXPECT_NE(script.find("\n3 -\n2 UR\n1 L\n"), std::string::npos) << script;
     EXPECT_EQ(fingerprint_in_key_script(script), level_fingerprint(a));
     EXPECT_EQ(fingerprint_in_key_script("3 U\n# level fingerprint 1234\n"), "");
+}
+
+TEST(OpenLevel, MissingMalformedAndHostileFilesOpen) {
+    reset_world();
+    const std::string dir = scratch_dir();
+    std::string message;
+    LevelDocument doc = open_level_file(dir + "/no-such-level", message);
+    EXPECT_EQ(level_document_text(doc), "s 6000 1000\np 100 900\n! 0 0\n");
+    EXPECT_NE(message.find("is new"), std::string::npos);
+
+    doc = open_level_file(dir, message);  // a folder
+    EXPECT_NE(message.find("not a plain file"), std::string::npos);
+
+    std::ofstream(dir + "/bad") << "s 640 480\nA 0 448\nA 32 four\nA 64 448\n";
+    doc = open_level_file(dir + "/bad", message);
+    EXPECT_EQ(doc.records.size(), 2u);
+    EXPECT_NE(message.find("line 3"), std::string::npos) << message;
+
+    // the extremes a file can hold, edited at the edges of the level range
+    std::ofstream(dir + "/huge") << "s 2147483647 -2147483648\np -2147483647 2147483647\n"
+                                    "A 1000000 1000000\nG -1000000 -1000000\n";
+    doc = open_level_file(dir + "/huge", message);
+    LevelEdit e;
+    e.open(doc, 7);
+    std::string why;
+    EXPECT_EQ(e.record_at(1000000 + 31, 1000000 + 31), 2);
+    EXPECT_EQ(e.record_at(-1000000 + 63, -1000000), 3);
+    EXPECT_TRUE(e.place(Kind::spider, 2147483647, -2147483647, why));
+    EXPECT_EQ(e.document().records.back().a, kLevelCoordinateLimit);
+    EXPECT_TRUE(e.move(2, -2147483647, 2147483647));
+    EXPECT_TRUE(e.set_size(-5, 2147483647));
+    EXPECT_EQ(level_width, kSmallestLevelSide);
+    EXPECT_EQ(level_height, kLargestEditedSide);
+    while (e.undo()) {}
+    EXPECT_TRUE(e.document() == doc);
 }
