@@ -128,3 +128,28 @@ TEST(LevelDocument, AWriteThatFailsLeavesTheOldFileWhole) {
     EXPECT_FALSE(write_file_atomically(scratch_dir() + "/no/such/folder/level", "x", error));
     EXPECT_FALSE(error.empty());
 }
+
+TEST(LevelDocument, RandomFilesSaveIntoTheSameWorld) {
+    // texts of every shape a level file can take, drawn from a fixed seed
+    uint32_t seed = 12345;
+    const auto next = [&seed](uint32_t n) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 8) % n;
+    };
+    const char* const words[] = {"A", "E", "U", "G", "D", "M", "p", "s", "!", "Z", "q", "x",
+                                 "0", "32", "-7", "448", "99999999999", "2147483647", "-2147483648",
+                                 "1e3", "+5", "--1", "3.5"};
+    const char* const gaps[] = {" ", "\n", "  ", "\t", "\r\n", ""};
+    for (int round = 0; round < 150; ++round) {
+        std::string text;
+        const uint32_t length = next(60);
+        for (uint32_t i = 0; i < length; ++i) {
+            text += words[next(sizeof words / sizeof *words)];
+            text += gaps[next(sizeof gaps / sizeof *gaps)];
+        }
+        const int32_t level = static_cast<int32_t>(1 + next(7));
+        const std::string once = saved_again(text);
+        ASSERT_EQ(loaded_picture(once, level), loaded_picture(text, level)) << text;
+        ASSERT_EQ(saved_again(once), once) << "saving a saved file changes nothing";
+    }
+}
