@@ -133,6 +133,19 @@ void resize_by(Editor& e, int32_t dw, int32_t dh) {
         say(e, "level " + std::to_string(level_width) + " by " + std::to_string(level_height));
 }
 
+void remove_record(Editor& e, int32_t record) {
+    const LevelRecord r = e.edit.document().records[static_cast<size_t>(record)];
+    if (e.edit.remove(record))
+        say(e, "removed the " + std::string(1, r.letter) + " at " + std::to_string(r.a) + "," + std::to_string(r.b));
+    else if (r.letter == 'p')
+        say(e, "the robot's start can be moved, not removed");
+}
+
+void remove_at(Editor& e, int32_t wx, int32_t wy) {
+    const int32_t record = e.edit.record_at(wx, wy);
+    if (record >= 0) remove_record(e, record);
+}
+
 void handle_key(Editor& e, const KeyEvent& k, std::atomic<bool>& close_requested) {
     const int code = k.scancode;
     const bool ctrl = k.ctrl;
@@ -169,7 +182,7 @@ void handle_key(Editor& e, const KeyEvent& k, std::atomic<bool>& close_requested
     case KEY_ENTER_PAD: play(e, close_requested); return;
     case KEY_HOME: view_level_start(e.screen); return;
     case KEY_DEL:
-        if (e.edit.remove(e.screen.hover_record)) say(e, "removed");
+        if (e.screen.hover_record >= 0) remove_record(e, e.screen.hover_record);
         return;
     case KEY_ESC: try_quit(e); return;
     default: return;
@@ -247,7 +260,7 @@ void press(Editor& e, int button) {
         if (palette_slot_at(s.pointer_x, s.pointer_y) >= 0) return;
         e.edit.start_gesture();
         e.drag = Drag::erase;
-        if (e.edit.remove(e.edit.record_at(wx, wy))) say(e, "removed");
+        remove_at(e, wx, wy);
     }
 }
 
@@ -266,7 +279,7 @@ void follow_drag(Editor& e) {
         if (new_cell || s.fine) place_here(e, false);
         break;
     case Drag::erase:
-        if (e.edit.remove(e.edit.record_at(wx, wy))) say(e, "removed");
+        if (new_cell) remove_at(e, wx, wy);
         break;
     case Drag::move: {
         int32_t dx = wx - e.press_x, dy = wy - e.press_y;

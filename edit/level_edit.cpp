@@ -175,6 +175,8 @@ bool LevelEdit::place(Kind kind, int32_t x, int32_t y, std::string& message) {
 
 bool LevelEdit::remove(int32_t record) {
     if (record < 0 || static_cast<size_t>(record) >= doc_.records.size()) return false;
+    // without its start the robot would begin where the level before left it
+    if (doc_.records[static_cast<size_t>(record)].letter == 'p') return false;
     begin_change();
     doc_.records.erase(doc_.records.begin() + record);
     rebuild();

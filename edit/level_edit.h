@@ -40,7 +40,7 @@ public:
     // Every change is one undo step; a refused change leaves no step and
     // says why in `message`.
     bool place(Kind kind, int32_t x, int32_t y, std::string& message);
-    bool remove(int32_t record);
+    bool remove(int32_t record);  // the robot's start is moved, never removed
     bool move(int32_t record, int32_t x, int32_t y);
     bool set_size(int32_t width, int32_t height);
     bool undo();

@@ -50,10 +50,14 @@ TEST(LevelEdit, TheObjectDrawnOnTopIsTheOneFound) {
     // a mushroom is drawn first, the robot last, later entries over earlier
     e.open(doc_of("p 0 0\nM 0 0\nA 0 0\nA 0 0\nU 0 0\n"), 1);
     EXPECT_EQ(e.record_at(5, 5), 0);
-    e.remove(0);
-    EXPECT_EQ(e.record_at(5, 5), 3) << "the block over the tiles";
+    EXPECT_FALSE(e.remove(0)) << "the robot's start stays";
+    e.move(0, 500, 500);
+    EXPECT_EQ(e.record_at(5, 5), 4) << "the block over the tiles";
+    e.remove(4);
+    EXPECT_EQ(e.record_at(5, 5), 3) << "the later tile";
     e.remove(3);
-    EXPECT_EQ(e.record_at(5, 5), 2) << "the later tile";
+    e.remove(2);
+    EXPECT_EQ(e.record_at(5, 5), 1) << "the mushroom under everything";
 }
 
 TEST(LevelEdit, UndoAndRedoEveryChangeBackToTheFileAsOpened) {
