@@ -130,6 +130,10 @@ void draw_palette(const EditorScreen& s) {
         char number[2] = {static_cast<char>('1' + i), 0};
         text(x + 3, y + kPaletteSlot - 1, chosen ? c_chosen : c_dim_text, number);
     }
+    const int32_t hovered = palette_slot_at(s.pointer_x, s.pointer_y);
+    if (hovered >= 0)
+        label(kPaletteLeft + hovered * kPaletteSlot, kPaletteTop + kPaletteSlot + 12, c_text,
+              std::to_string(hovered + 1) + " " + kind_info(kind_at(hovered)).name);
     text(right + 8, 5, c_dim_text, "F5 play    Ctrl+S save");
     text(right + 8, 17, c_dim_text, "Ctrl+Z/Y  undo/redo");
     text(right + 8, 29, c_dim_text, "G grid    Shift 1-pixel");
