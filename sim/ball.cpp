@@ -1,6 +1,7 @@
 // The ball: headed by the robot, it flies diagonally at a constant speed,
 // bounces off blocks and the level's sides, wins the level out of the top
 // and costs health out of the bottom.
+#include "sim/events.h"
 #include "sim/overlaps.h"
 #include "sim/vertical_model.h"
 #include "world/world.h"
@@ -54,6 +55,7 @@ void Ball::update() {
     y = moved(y, vy);
     x = moved(x, vx);
     if (headed_by_player(*this)) {
+        if (contact_begins(&LastingContacts::heading)) frame_events.header = 1;
         turn_rising_player_to_fall();
         fly_off_head(*this);
     }
@@ -63,6 +65,10 @@ void Ball::update() {
     if (y < 0) {
         current_level = current_level + 1;
         level_done = 1;
+        frame_events.level_won = 1;
     }
-    if (y > level_height) reset_lost_ball(*this);
+    if (y > level_height) {
+        reset_lost_ball(*this);
+        frame_events.ball_lost = 1;
+    }
 }

@@ -1,6 +1,7 @@
 // Blocks are the level's solid bricks: the ball bounces off them, the robot
 // stands on them and is held back by their sides and bottoms, and on the boss
 // levels the breakable ones are all the boss can stand on.
+#include "sim/events.h"
 #include "sim/overlaps.h"
 #include "world/world.h"
 
@@ -18,7 +19,10 @@ void slide(Block& b) {
 // boss, in the frame it breaks.
 void bounce_ball(Block& b) {
     if (!overlaps(b, ball)) return;
-    if (b.breakable == 1) b.present = 0;
+    if (b.breakable == 1) {
+        b.present = 0;
+        frame_events.block_broken = 1;
+    }
     // the ball's span must overlap the block narrowed by the ball's speed
     // at each side for a bounce off its top or bottom
     if (ball.x < b.x + b.width - ball.speed && ball.x + ball.width > b.x + ball.speed) {

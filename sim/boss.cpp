@@ -1,6 +1,7 @@
 // The boss patrols the whole width of a boss level, drains health while it
 // touches the robot, and falls unless a breakable block holds it; falling out
 // of the bottom wins the level.
+#include "sim/events.h"
 #include "sim/overlaps.h"
 #include "sim/vertical_model.h"
 #include "world/world.h"
@@ -20,7 +21,9 @@ void walk(Boss& b) {
 
 // No knock-back and no pause between hits.
 void drain_touching_player(const Boss& b) {
-    if (overlaps(b, player)) player.health = player.health - b.contact_damage;
+    if (!overlaps(b, player)) return;
+    player.health = player.health - b.contact_damage;
+    if (contact_begins(&LastingContacts::hurting)) frame_events.hurt = 1;
 }
 
 // The robot's vertical model on the boss's own fields. A block that set the
@@ -35,6 +38,7 @@ void win_when_fallen_out(const Boss& b) {
     if (b.y > level_height) {
         level_done = 1;
         current_level = current_level + 1;
+        frame_events.level_won = 1;
     }
 }
 

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "sim/camera.h"
+#include "sim/events.h"
 #include "sim/player_input.h"
 #include "world/world.h"
 
@@ -23,6 +24,7 @@ bool count_frame_for_drawing() {
 }
 
 bool run_frame() {
+    start_frame_events();  // heard only: no rule below reads them
     player.update();
     for (int32_t i = 0; i < ground_count; ++i) ground_tiles[i].update();
     for (int32_t i = 0; i < block_count; ++i) blocks[i].update();

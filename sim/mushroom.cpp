@@ -1,3 +1,4 @@
+#include "sim/events.h"
 #include "sim/overlaps.h"
 #include "world/world.h"
 
@@ -7,4 +8,5 @@ void Mushroom::update() {
     if (!overlaps(*this, player)) return;
     player.airborne = 1;
     player.fall_accum = -100;
+    if (contact_begins(&LastingContacts::bouncing)) frame_events.mushroom_bounce = 1;
 }

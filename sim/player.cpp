@@ -1,6 +1,7 @@
 // The robot: death and respawn, the end of the game, the vertical model and
 // the level's side bounds; then, late in the frame, the keys.
 #include "sim/camera.h"
+#include "sim/events.h"
 #include "sim/player_input.h"
 #include "sim/vertical_model.h"
 #include "world/world.h"
@@ -24,6 +25,7 @@ void end_game_when_out_of_lives(const Player& p) {
     if (p.lives > 0) return;
     level_done = 1;
     game_over = 1;
+    frame_events.game_over = 1;
 }
 
 void keep_inside_level(Player& p) {
@@ -56,6 +58,7 @@ void read_player_input() {
         p.airborne = 1;
         p.fall_accum = p.jump_accum;
         p.step_counter = 30;  // past the refresh limit: the rise starts next frame
+        frame_events.jump = 1;
     }
     if (held(held_keys.right, held_keys.joy_right)) {
         p.x = p.x + p.walk_speed;

@@ -1,3 +1,4 @@
+#include "sim/events.h"
 #include "sim/overlaps.h"
 #include "world/world.h"
 
@@ -12,8 +13,10 @@ void Spider::update() {
         alive = 0;
         p.fall_accum = -30;
         p.step_counter = 30;
+        frame_events.spider_stomped = 1;
         return;
     }
     // no push-back: walking through a spider costs health every frame
     p.health = p.health - damage;
+    if (contact_begins(&LastingContacts::hurting)) frame_events.hurt = 1;
 }

@@ -130,4 +130,6 @@ void settle_level_start() {
 
     level_done = 0;
     player.health = player.max_health;
+    // a contact of the last level is not one in this: its first frame is heard
+    contacts_now = LastingContacts();
 }

@@ -36,6 +36,10 @@ int32_t spider_count = 0;
 
 HeldKeys held_keys;
 
+FrameEvents frame_events;
+LastingContacts contacts_now;
+LastingContacts contacts_before;
+
 bool is_boss_level(int32_t level) { return level == 4 || level == 7; }
 
 bool has_falling_spider(int32_t level) { return level == 4 || level == 6 || level == 7; }
@@ -72,4 +76,7 @@ void reset_world() {
     block_count = 0;
     spider_count = 0;
     held_keys = HeldKeys();
+    frame_events = FrameEvents();
+    contacts_now = LastingContacts();
+    contacts_before = LastingContacts();
 }

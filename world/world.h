@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "world/frame_events.h"
 #include "world/records.h"
 
 // Read from "config.txt" at start-up.
