@@ -9,6 +9,7 @@
 #include "shell/input.h"
 #include "shell/music.h"
 #include "shell/play_frame.h"
+#include "shell/sound_effects.h"
 #include "sim/frame.h"
 #include "world/level_loader.h"
 #include "world/level_table.h"
@@ -47,6 +48,7 @@ void wait_for_key() {
 void play_level() {
     while (!quit_held() && level_done == 0) {
         play_frame();
+        play_frame_sounds();
         log_frame_end();
     }
 }

@@ -8,6 +8,7 @@
 #include "render/asset_files.h"
 #include "shell/game_loop.h"
 #include "shell/music.h"
+#include "shell/sound_effects.h"
 #include "world/config.h"
 #include "world/world.h"
 
@@ -41,6 +42,7 @@ int start_up() {
     install_timer();
     install_joystick(JOY_TYPE_AUTODETECT);
     install_sound(DIGI_AUTODETECT, MIDI_AUTODETECT, nullptr);  // silent play is fine
+    load_sound_effects();
     set_color_depth(16);
 
     if (!usable_side(screen_width) || !usable_side(screen_height)) {
@@ -66,5 +68,6 @@ int start_up() {
 void tear_down() {
     destroy_assets();  // bitmaps outliving the library crash on release
     release_music();
+    release_sound_effects();
     allegro_exit();
 }

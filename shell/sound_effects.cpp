@@ -1,0 +1,47 @@
+#include "shell/sound_effects.h"
+
+#include <allegro.h>
+
+#include <cstdint>
+
+#include "world/world.h"
+
+namespace {
+
+struct Effect {
+    uint8_t FrameEvents::*event;
+    const char* file;
+    int volume;  // 0 to 255, set by ear against the loudest tune
+    SAMPLE* sample;
+};
+
+// Each on a voice of its own: two events of one frame sound together.
+Effect effects[] = {
+    {&FrameEvents::jump, "jump.wav", 200, nullptr},
+    {&FrameEvents::header, "header.wav", 220, nullptr},
+    {&FrameEvents::block_broken, "block.wav", 220, nullptr},
+    {&FrameEvents::spider_stomped, "stomp.wav", 220, nullptr},
+    {&FrameEvents::hurt, "hurt.wav", 220, nullptr},
+    {&FrameEvents::ball_lost, "ball_lost.wav", 220, nullptr},
+    {&FrameEvents::level_won, "level_won.wav", 220, nullptr},
+    {&FrameEvents::game_over, "game_over.wav", 220, nullptr},
+    {&FrameEvents::mushroom_bounce, "mushroom.wav", 200, nullptr},
+};
+
+}  // namespace
+
+void load_sound_effects() {
+    for (Effect& e : effects) e.sample = load_sample(e.file);
+}
+
+void play_frame_sounds() {
+    for (const Effect& e : effects)
+        if (frame_events.*e.event && e.sample) play_sample(e.sample, e.volume, 128, 1000, 0);
+}
+
+void release_sound_effects() {
+    for (Effect& e : effects) {
+        if (e.sample) destroy_sample(e.sample);
+        e.sample = nullptr;
+    }
+}
