@@ -17,15 +17,15 @@ struct Effect {
 
 // Each on a voice of its own: two events of one frame sound together.
 Effect effects[] = {
-    {&FrameEvents::jump, "jump.wav", 200, nullptr},
-    {&FrameEvents::header, "header.wav", 220, nullptr},
-    {&FrameEvents::block_broken, "block.wav", 220, nullptr},
-    {&FrameEvents::spider_stomped, "stomp.wav", 220, nullptr},
-    {&FrameEvents::hurt, "hurt.wav", 220, nullptr},
-    {&FrameEvents::ball_lost, "ball_lost.wav", 220, nullptr},
-    {&FrameEvents::level_won, "level_won.wav", 220, nullptr},
-    {&FrameEvents::game_over, "game_over.wav", 220, nullptr},
-    {&FrameEvents::mushroom_bounce, "mushroom.wav", 200, nullptr},
+    {&FrameEvents::jump, "jump.wav", 255, nullptr},
+    {&FrameEvents::header, "header.wav", 255, nullptr},
+    {&FrameEvents::block_broken, "block.wav", 255, nullptr},
+    {&FrameEvents::spider_stomped, "stomp.wav", 255, nullptr},
+    {&FrameEvents::hurt, "hurt.wav", 255, nullptr},
+    {&FrameEvents::ball_lost, "ball_lost.wav", 255, nullptr},
+    {&FrameEvents::level_won, "level_won.wav", 255, nullptr},
+    {&FrameEvents::game_over, "game_over.wav", 255, nullptr},
+    {&FrameEvents::mushroom_bounce, "mushroom.wav", 255, nullptr},
 };
 
 }  // namespace
