@@ -11,21 +11,25 @@ namespace {
 struct Effect {
     uint8_t FrameEvents::*event;
     const char* file;
-    int volume;  // 0 to 255, set by ear against the loudest tune
     SAMPLE* sample;
 };
 
-// Each on a voice of its own: two events of one frame sound together.
+// Each sound's loudness is set in its source; all play at full volume, which
+// puts their peaks well over the loudest tune.
+constexpr int kVolume = 255;
+constexpr int kCentre = 128;
+constexpr int kAsRecorded = 1000;
+
 Effect effects[] = {
-    {&FrameEvents::jump, "jump.wav", 255, nullptr},
-    {&FrameEvents::header, "header.wav", 255, nullptr},
-    {&FrameEvents::block_broken, "block.wav", 255, nullptr},
-    {&FrameEvents::spider_stomped, "stomp.wav", 255, nullptr},
-    {&FrameEvents::hurt, "hurt.wav", 255, nullptr},
-    {&FrameEvents::ball_lost, "ball_lost.wav", 255, nullptr},
-    {&FrameEvents::level_won, "level_won.wav", 255, nullptr},
-    {&FrameEvents::game_over, "game_over.wav", 255, nullptr},
-    {&FrameEvents::mushroom_bounce, "mushroom.wav", 255, nullptr},
+    {&FrameEvents::jump, "jump.wav", nullptr},
+    {&FrameEvents::header, "header.wav", nullptr},
+    {&FrameEvents::block_broken, "block.wav", nullptr},
+    {&FrameEvents::spider_stomped, "stomp.wav", nullptr},
+    {&FrameEvents::hurt, "hurt.wav", nullptr},
+    {&FrameEvents::ball_lost, "ball_lost.wav", nullptr},
+    {&FrameEvents::level_won, "level_won.wav", nullptr},
+    {&FrameEvents::game_over, "game_over.wav", nullptr},
+    {&FrameEvents::mushroom_bounce, "mushroom.wav", nullptr},
 };
 
 }  // namespace
@@ -34,9 +38,11 @@ void load_sound_effects() {
     for (Effect& e : effects) e.sample = load_sample(e.file);
 }
 
+// Each sound takes a voice of its own, so the events of one frame all sound.
+// Without a sound device play_sample finds no voice and does nothing.
 void play_frame_sounds() {
     for (const Effect& e : effects)
-        if (frame_events.*e.event && e.sample) play_sample(e.sample, e.volume, 128, 1000, 0);
+        if (frame_events.*e.event && e.sample) play_sample(e.sample, kVolume, kCentre, kAsRecorded, 0);
 }
 
 void release_sound_effects() {
