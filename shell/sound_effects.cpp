@@ -32,10 +32,22 @@ Effect effects[] = {
     {&FrameEvents::mushroom_bounce, "mushroom.wav", nullptr},
 };
 
+// A rate of 0 would hold a voice on one value for ever.
+bool playable(const SAMPLE* s) { return s->len > 0 && s->freq >= 1000 && s->freq <= 192000; }
+
 }  // namespace
 
-void load_sound_effects() {
-    for (Effect& e : effects) e.sample = load_sample(e.file);
+int load_sound_effects() {
+    int loaded = 0;
+    for (Effect& e : effects) {
+        e.sample = load_sample(e.file);
+        if (e.sample && !playable(e.sample)) {
+            destroy_sample(e.sample);
+            e.sample = nullptr;
+        }
+        loaded += e.sample != nullptr;
+    }
+    return loaded;
 }
 
 // Each sound takes a voice of its own, so the events of one frame all sound.
