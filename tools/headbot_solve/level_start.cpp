@@ -1,0 +1,29 @@
+#include "level_start.h"
+
+#include <fstream>
+
+#include "world/config.h"
+#include "world/level_loader.h"
+#include "world/level_table.h"
+#include "world/world.h"
+
+bool load_level_start(const LevelStart& start) {
+    reset_world();
+    read_config_file(start.config_file.c_str());
+    current_level = start.level;
+    std::ifstream in(start.level_file);
+    if (!in) return false;
+    read_level_records(in);
+    // a directory opens but cannot be read
+    if (in.bad()) return false;
+    settle_level_start();
+    return true;
+}
+
+int32_t level_named(const std::string& path) {
+    size_t slash = path.find_last_of('/');
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    for (const LevelEntry& e : level_table)
+        if (name == e.file) return e.level;
+    return 0;
+}
