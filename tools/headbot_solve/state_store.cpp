@@ -32,6 +32,7 @@ PackedState StateStore::pack_world() {
         packed.insert(packed.end(), o, o + sizeof offset);
         packed.insert(packed.end(), now + at, now + at + n);
     }
+    packed.shrink_to_fit();  // kept by the thousand: no slack
     return packed;
 }
 
