@@ -22,9 +22,10 @@ echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg); $(nproc) cores"
 echo
 echo "| level | file | search (s) | peak memory (MiB) | script frames | headers | key changes a second | shortest hold | recorded solution frames |"
 echo "|---|---|---:|---:|---:|---:|---:|---:|---:|"
-solve_one() {  # solve_one FILE LEVEL
-    local file=$1 level=$2 status=0 summary result recorded="-"
-    /usr/bin/time -v build/headbot-solve "$work/$file" --level "$level" --seconds "$seconds" \
+# headbot-sim plays the file the game names for the level, in DIR
+solve_one() {  # solve_one DIR FILE LEVEL
+    local dir=$1 file=$2 level=$3 status=0 summary result recorded="-"
+    /usr/bin/time -v build/headbot-solve "$dir/$file" --level "$level" --seconds "$seconds" \
         > "$work/$file.keys" 2> "$work/$file.err" || status=$?
     local rss wall
     rss=$(awk -F: '/Maximum resident/ {printf "%d", $2 / 1024}' "$work/$file.err")
@@ -34,7 +35,7 @@ solve_one() {  # solve_one FILE LEVEL
         return
     fi
     summary=$(head -1 "$work/$file.keys")
-    result=$(build/headbot-sim -C "$work" --level "$level" --input "$work/$file.keys" | tail -1)
+    result=$(build/headbot-sim -C "$dir" --level "$level" --input "$work/$file.keys" | tail -1)
     case "$result" in "result: won "*) ;; *) echo "| $level | $file | script does not win: $result |"; return ;; esac
     if [ -f "data/solutions/$file.keys" ]; then
         recorded=$(build/headbot-sim -C "$work" --level "$level" \
@@ -52,12 +53,15 @@ solve_one() {  # solve_one FILE LEVEL
     }'
 }
 for entry in level1:1 level2:2 level3:3 boss1:4 level5:5 level6:6 boss2:7; do
-    [ -f "$work/${entry%:*}" ] && solve_one "${entry%:*}" "${entry#*:}"
+    [ -f "$work/${entry%:*}" ] && solve_one "$work" "${entry%:*}" "${entry#*:}"
 done
 
 if [ "${HEADBOT_SOLVE_FULL:-0}" = 1 ]; then
-    # every table full under a closed roof: it cannot be won, so the search
-    # runs its whole time and fills its store of worlds to the cap
+    # every table full under a closed roof, played as level 6 (no boss to
+    # fall out): it cannot be won, so the search runs its whole time and
+    # fills its store of worlds to the cap
+    mkdir "$work/full"
+    cp data/config.txt "$work/full/"
     {
         echo "s 6016 1000 p 100 919"
         for i in $(seq 0 187); do echo "U $((i * 32)) 0"; done
@@ -66,8 +70,8 @@ if [ "${HEADBOT_SOLVE_FULL:-0}" = 1 ]; then
         for i in $(seq 0 999); do echo "D $((i * 6)) 600"; done
         for i in $(seq 0 99); do echo "M $((i * 60)) 500"; done
         echo "!"
-    } > "$work/full"
-    solve_one full 7
+    } > "$work/full/level6"
+    solve_one "$work/full" level6 6 | sed 's/| level6 |/| full table |/' 
 fi
 echo
 echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
