@@ -1,14 +1,17 @@
 // headbot-solve: searches for a key script that wins a level, from the level
 // file alone, and prints it for headbot-sim.
 #include <cerrno>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <algorithm>
 #include <string>
 
 #include "level_start.h"
 #include "replay.h"
 #include "search.h"
+#include "simplify.h"
 
 namespace {
 
@@ -61,6 +64,7 @@ void show_progress(const SearchProgress& p) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    const auto begun = std::chrono::steady_clock::now();
     LevelStart start;
     bool have_file = false, have_level = false;
     SearchLimits limits;
@@ -101,8 +105,17 @@ int main(int argc, char** argv) {
         return kNoWin;
     }
 
+    // fewer key changes for a player, in what is left of the time
+    KeyPlan plan = result.plan;
+    double left = limits.seconds - result.progress.elapsed;
+    if (left > 0) {
+        load_level_start(start);
+        plan = simplified(result.plan, std::min(5.0, left));
+    }
+    double searched = std::chrono::duration<double>(std::chrono::steady_clock::now() - begun).count();
+
     // never print a script that has not been seen to win
-    std::string text = script_text(result.plan);
+    std::string text = script_text(plan);
     ReplayFacts facts = replay_script(start, text);
     if (!facts.won) {
         std::fprintf(stderr, "headbot-solve: the script found does not win when played again\n");
@@ -115,7 +128,7 @@ int main(int argc, char** argv) {
         "%lld states tried\n",
         start.level, static_cast<long long>(facts.frames), play_seconds, kFramesASecond,
         facts.headers, facts.key_changes, facts.key_changes / play_seconds,
-        static_cast<long long>(facts.shortest_hold), result.progress.elapsed,
+        static_cast<long long>(facts.shortest_hold), searched,
         static_cast<long long>(result.progress.states_tried));
     std::fputs(text.c_str(), stdout);
     return 0;
