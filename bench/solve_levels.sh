@@ -9,6 +9,7 @@
 # show the memory cap holding on the largest level a file can make.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+[ -x /usr/bin/time ] || { echo "solve_levels.sh: needs /usr/bin/time (apt-get install time)" >&2; exit 2; }
 seconds=${1:-120}
 levels=${2:-data/levels}
 cmake -S . -B build >/dev/null
