@@ -106,7 +106,7 @@ void append(KeyPlan& plan, uint8_t keys, int32_t frames) {
 
 class Search {
 public:
-    Search(const SearchLimits& limits) : limits_(limits), rng_(limits.seed) {
+    explicit Search(const SearchLimits& limits) : limits_(limits), rng_(limits.seed) {
         start_ = std::chrono::steady_clock::now();
         keep(KeyPlan(), 0);
     }
@@ -145,7 +145,10 @@ private:
         for (int i = 0; i < 4; ++i) {
             size_t c = any(rng_);
             double w = 1.0 / std::sqrt(1.0 + cells_[c].chosen) + 0.5 / std::sqrt(1.0 + cells_[c].reached);
-            if (w > best_weight) best_weight = w, best = c;
+            if (w > best_weight) {
+                best_weight = w;
+                best = c;
+            }
         }
         return best;
     }
@@ -160,6 +163,7 @@ private:
         uint8_t keys = plan.empty() ? 0 : plan.back().keys;
         std::uniform_int_distribution<int> holds(3, 12), choice(0, 5), hold_frames(0, 4), coin(0, 9);
         for (int n = holds(rng_); n > 0; --n) {
+            // the keys held go on six times in ten: long holds, as a player's
             if (coin(rng_) >= 6) keys = kChoices[choice(rng_)];
             int32_t want = kHoldFrames[hold_frames(rng_)], played = 0;
             Outcome outcome = play(keys, want, played);
