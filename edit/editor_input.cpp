@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 #include "edit/edit_view.h"
 #include "edit/key_record.h"
@@ -12,12 +13,15 @@
 #include "edit/input_events.h"
 #include "edit/open_level.h"
 #include "edit/test_play.h"
+#include "edit/win_search.h"
+#include "world/snapshot.h"
 #include "world/world.h"
 
 namespace {
 
 constexpr int32_t kCell = 32;
 constexpr int32_t kScrollStep = 8;
+constexpr double kSearchSeconds = 30;
 
 enum class Drag { none, paint, erase, move, resize, pan };
 
@@ -119,6 +123,53 @@ void play(Editor& e, std::atomic<bool>& close_requested) {
     }
 }
 
+std::string tenths(double seconds) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f s", seconds);
+    return text;
+}
+
+// The keys a search finds go beside the level under a name of their own: a
+// level is cleared only by its maker's own play.
+void search(Editor& e, std::atomic<bool>& close_requested) {
+    const LevelDocument doc = e.edit.document();
+    auto view = std::make_unique<WorldSnapshot>();
+    save_world(*view);
+    say(e, "searching for a win, up to " + tenths(kSearchSeconds) + " (Esc stops)");
+    draw_editor(e.edit, e.screen);
+    drop_key_events();
+    const WinSearch found = search_level(doc, e.edit.level(), kSearchSeconds, [&](const SearchProgress& p) {
+        // the editor's own world for the drawing; the search puts its own back
+        restore_world(*view);
+        e.screen.message = "searching: " + tenths(p.elapsed) + ", " + std::to_string(p.states_tried) +
+                           " states tried (Esc stops)";
+        draw_editor(e.edit, e.screen);
+        return !(key[KEY_ESC] || escape_waiting() || close_requested);
+    });
+    // the Esc that stopped it must not reach the editor
+    for (int i = 0; i < 200 && key[KEY_ESC]; ++i) rest(10);
+    clear_keybuf();
+    drop_key_events();
+    MouseEvent m;
+    while (next_mouse_event(m)) e.previous_buttons = m.buttons & 7;
+    e.edit.rebuild();
+
+    const std::string searched = tenths(found.seconds) + ", " + std::to_string(found.states_tried) + " states tried";
+    if (!found.won) {
+        say(e, (found.stopped ? "search stopped, no win found yet (" : "no win found (") + searched + ")");
+        return;
+    }
+    const std::string path = e.path + ".solved.keys";
+    const std::string text = "# found by the editor's search, not played\n" +
+                             key_script_text(found.record, name_of(e.path), e.edit.level(), level_fingerprint(doc));
+    std::string error;
+    const std::string frames = std::to_string(found.record.frames()) + " frames";
+    if (write_file_atomically(path, text, error))
+        say(e, "a win exists: " + frames + " (" + searched + "), keys in " + name_of(path));
+    else
+        say(e, "a win exists: " + frames + ", but " + name_of(path) + " " + error);
+}
+
 void try_quit(Editor& e) {
     if (e.edit.saved() || e.quit_armed) {
         e.quit = true;
@@ -180,6 +231,7 @@ void handle_key(Editor& e, const KeyEvent& k, std::atomic<bool>& close_requested
     case KEY_F5:
     case KEY_ENTER:
     case KEY_ENTER_PAD: play(e, close_requested); return;
+    case KEY_F6: search(e, close_requested); return;
     case KEY_HOME: view_level_start(e.screen); return;
     case KEY_DEL:
         if (e.screen.hover_record >= 0) remove_record(e, e.screen.hover_record);

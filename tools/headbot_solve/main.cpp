@@ -52,13 +52,14 @@ std::string directory_of(const std::string& path) {
     return slash == std::string::npos ? "." : path.substr(0, slash + 1);
 }
 
-void show_progress(const SearchProgress& p) {
+bool show_progress(const SearchProgress& p) {
     std::fprintf(stderr,
                  "headbot-solve: %.1f s, %lld states tried, %zu kept%s; best so far: ball %d px "
                  "above the bottom, %d blocks broken\n",
                  p.elapsed, static_cast<long long>(p.states_tried), p.states_kept,
                  p.memory_full ? " (memory cap reached)" : "", p.best_ball_height,
                  p.most_blocks_broken);
+    return true;
 }
 
 }  // namespace

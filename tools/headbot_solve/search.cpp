@@ -111,13 +111,13 @@ public:
         keep(KeyPlan(), 0);
     }
 
-    SearchResult run(const std::function<void(const SearchProgress&)>& report) {
+    SearchResult run(const std::function<bool(const SearchProgress&)>& report) {
         double next_report = 0.5;
         for (;;) {
             progress_.elapsed = seconds();
             if (progress_.elapsed >= limits_.seconds) break;
             if (progress_.elapsed >= next_report) {
-                report(progress_);
+                if (!report(progress_)) break;
                 next_report = progress_.elapsed + 0.5;
             }
             if (explore_from(choose())) {
@@ -226,7 +226,7 @@ private:
 }  // namespace
 
 SearchResult search_for_win(const SearchLimits& limits,
-                            const std::function<void(const SearchProgress&)>& report) {
+                            const std::function<bool(const SearchProgress&)>& report) {
     Search search(limits);
     return search.run(report);
 }

@@ -43,5 +43,7 @@ struct SearchResult {
 };
 
 // Starts from the world as it is now, which must be a level's first frame.
+// `report` is called twice a second; it may change the world (the search
+// puts its own back) and ends the search by returning false.
 SearchResult search_for_win(const SearchLimits& limits,
-                            const std::function<void(const SearchProgress&)>& report);
+                            const std::function<bool(const SearchProgress&)>& report);

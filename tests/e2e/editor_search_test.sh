@@ -1,0 +1,46 @@
+#!/bin/bash
+# F6 in headbot-edit: the level as edited is searched for a win; the keys
+# found are written beside it and headbot-sim replays them to a win; Esc
+# stops a search of a level that cannot be won, and the editor goes on.
+source "$(dirname "$0")/game_support.sh"
+source "$(dirname "$0")/editor_support.sh"
+: "${SIM:?SIM must name headbot-sim}"
+
+start_xvfb
+copy_game
+LEVELS="$SCRATCH/levels"
+mkdir -p "$LEVELS"
+LEVEL_HEIGHT=240
+printf 's 640 240\np 64 167\nA 0 208\nA 32 208\nA 64 208\nA 96 208\nA 128 208\n! 0 0\n' >"$LEVELS/mine"
+
+start_editor "$LEVELS/mine"
+key F6
+wait_for_output "a win exists" 40
+[[ -f "$LEVELS/mine.solved.keys" ]] || fail "no key script after a search that found a win"
+[[ -e "$LEVELS/mine.keys" ]] && fail "a search cleared the level: only a play of its maker does"
+mkdir -p "$SCRATCH/sim"
+cp "$LEVELS/mine" "$SCRATCH/sim/level1"
+cp "$GAME/config.txt" "$SCRATCH/sim/"
+result=$("$SIM" -C "$SCRATCH/sim" --level 1 --input "$LEVELS/mine.solved.keys" | tail -n1)
+[[ $result == "result: won "* ]] || fail "headbot-sim gives \"$result\" for the keys the search found"
+
+# a closed roof: the search runs until Esc stops it, and the editor stays
+roof=""
+for x in $(seq 0 32 608); do roof+="U $x 0\nA $x 208\n"; done
+printf "s 640 240\np 64 167\n${roof}! 0 0\n" >"$LEVELS/closed"
+quit_editor
+start_editor "$LEVELS/closed"
+key F6
+wait_for_output "searching for a win" 10
+sleep 1.5
+timeout 10 xdotool keydown Escape
+wait_for_output "search stopped, no win found yet" 10
+sleep 0.2
+timeout 10 xdotool keyup Escape
+sleep 0.3
+[[ -s "$SCRATCH/editor.status" ]] && fail "the Esc that stopped the search also ended the editor"
+[[ -e "$LEVELS/closed.solved.keys" ]] && fail "keys written for a level with no win found"
+quit_editor
+
+grep -E 'runtime error|Sanitizer' "$SCRATCH/editor.err" && fail "the sanitizers reported"
+echo "editor search: all checks passed"
