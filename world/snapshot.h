@@ -37,7 +37,10 @@
     X(mushroom_count)          \
     X(block_count)             \
     X(spider_count)            \
-    X(held_keys)
+    X(held_keys)               \
+    X(frame_events)            \
+    X(contacts_now)            \
+    X(contacts_before)
 
 struct WorldSnapshot {
 #define HEADBOT_SNAPSHOT_MEMBER(name) std::remove_cv_t<decltype(::name)> name;

@@ -22,7 +22,8 @@ const char kBusyLevel[] =
     "E 100 176 E 132 176 E 164 176 E 196 176 E 228 176 E 260 176 E 292 176\n"
     "U 0 0 U 32 0 U 600 0 G 300 300 D 500 417 D 700 417 M 800 416 !\n";
 
-// One row a frame of everything the trace shows and more.
+// One row a frame of everything the trace shows and more, the frame's
+// events too.
 std::vector<int> row() {
     int present = 0, moving_x = 0, alive = 0;
     for (int i = 0; i < block_count; ++i) {
@@ -35,7 +36,9 @@ std::vector<int> row() {
             p.facing, p.health, p.lives, ball.x, ball.y, ball.vx, ball.vy, camera_x, offset_x,
             view_bottom, offset_y, boss.x, boss.y, boss.fall_step, boss.direction, boss.airborne,
             falling_spider.x, falling_spider.y, falling_spider.alive, present, moving_x, alive,
-            level_done, game_over, frame_skip_counter};
+            level_done, game_over, frame_skip_counter, frame_events.jump, frame_events.header,
+            frame_events.block_broken, frame_events.spider_stomped, frame_events.hurt,
+            frame_events.mushroom_bounce, contacts_before.hurting, contacts_before.heading};
 }
 
 // Keys that walk both ways and jump, so the robot heads the ball and meets

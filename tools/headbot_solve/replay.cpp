@@ -3,7 +3,6 @@
 #include <sstream>
 
 #include "sim/frame.h"
-#include "sim/overlaps.h"
 #include "world/world.h"
 
 std::string script_text(const KeyPlan& plan) {
@@ -40,10 +39,9 @@ ReplayFacts replay_script(const LevelStart& start, const std::string& text) {
         held_keys.up = keys.up;
         held_keys.left = keys.left;
         held_keys.right = keys.right;
-        int32_t vy = ball.vy;
         run_frame();
         ++facts.frames;
-        if (vy >= 0 && ball.vy < 0 && overlaps(ball, player)) ++facts.headers;
+        facts.headers += frame_events.header;
         if (game_over) return facts;
         if (level_done) {
             facts.won = facts.frames <= total;

@@ -15,7 +15,7 @@ std::string script_text(const KeyPlan& plan);
 struct ReplayFacts {
     bool won = false;
     int64_t frames = 0;       // frames played up to the level's end
-    int32_t headers = 0;      // times the ball met the robot and flew up
+    int32_t headers = 0;      // frames the game counts a header in
     int32_t key_changes = 0;  // lines of the script after the first
     int64_t shortest_hold = 0;  // the last line, cut short by the win, left out
 };
