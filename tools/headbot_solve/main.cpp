@@ -119,16 +119,21 @@ int main(int argc, char** argv) {
     std::string text = script_text(plan);
     ReplayFacts facts = replay_script(start, text);
     if (!facts.won) {
+        text = script_text(result.plan);
+        facts = replay_script(start, text);
+    }
+    if (!facts.won) {
         std::fprintf(stderr, "headbot-solve: the script found does not win when played again\n");
         return kFaultyScript;
     }
     double play_seconds = facts.frames / kFramesASecond;
     std::printf(
         "# headbot-solve: level %d won in %lld frames (%.1f s of play at %.0f frames a second), "
-        "%d headers; %d key changes (%.1f a second), shortest hold %lld frames; searched %.1f s, "
+        "%d header%s; %d key change%s (%.1f a second), shortest hold %lld frames; searched %.1f s, "
         "%lld states tried\n",
         start.level, static_cast<long long>(facts.frames), play_seconds, kFramesASecond,
-        facts.headers, facts.key_changes, facts.key_changes / play_seconds,
+        facts.headers, facts.headers == 1 ? "" : "s", facts.key_changes,
+        facts.key_changes == 1 ? "" : "s", facts.key_changes / play_seconds,
         static_cast<long long>(facts.shortest_hold), searched,
         static_cast<long long>(result.progress.states_tried));
     std::fputs(text.c_str(), stdout);
