@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # Every global the world library defines is in the world's snapshot list:
 # a global added to the world but not to the snapshot fails here.
 set -u
