@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The seven shipped levels, played by headbot-sim:
 #  - each recorded solution wins its level from a fresh start with health left,
-#    and (past the first level) takes at least 2000 frames;
-#  - holding Up alone, or touching nothing, never wins levels 2 to 7;
+#    and (past the first level) takes at least 1425 frames (15 s at 95 a second);
+#  - naive play never wins levels 2 to 7: touching nothing or holding Up alone
+#    for 30000 frames, walking either way with or without Up for 20000;
 #  - 1000 frames of touching nothing neither hurts the robot nor ends the level;
 #  - the full-game recording wins all seven levels in a row in one process,
 #    and play then goes on with level 2.
@@ -41,7 +42,7 @@ for i in "${!LEVELS[@]}"; do
         fail "$name: solution ends '$outcome' after $frames frames"
     elif [ "$health" -le 0 ]; then
         fail "$name: solution wins with health $health"
-    elif [ "$n" -gt 1 ] && [ "$frames" -lt 2000 ]; then
+    elif [ "$n" -gt 1 ] && [ "$frames" -lt 1425 ]; then
         fail "$name: solution wins in only $frames frames"
     else
         echo "ok   $name: won in $frames frames with health $health"
@@ -57,6 +58,10 @@ for i in "${!LEVELS[@]}"; do
         [ "$outcome" = won ] && fail "$name: won by touching nothing ($frames)"
         read -r outcome frames level health < <(echo "30000 U" | "$SIM" -C "$work" --level "$n" --frames 30000 --input - | awk '/^result:/ { print $2, $3, $4, 0 }')
         [ "$outcome" = won ] && fail "$name: won by holding Up alone ($frames)"
+        for held in R RU L LU; do
+            read -r outcome frames level health < <(echo "20000 $held" | "$SIM" -C "$work" --level "$n" --frames 20000 --input - | awk '/^result:/ { print $2, $3, $4, 0 }')
+            [ "$outcome" = won ] && fail "$name: won by holding $held alone ($frames)"
+        done
     fi
 done
 
