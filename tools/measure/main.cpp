@@ -2,6 +2,8 @@
 // what a player of it lives through: its length, how much of it is waiting,
 // how often the ball is headed, and how many script lines still win when
 // pressed 1, 3 or 5 frames early or late.
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -44,6 +46,10 @@ int32_t level_named(const std::string& path) {
 }
 
 std::string read_file(const std::string& path, const char* what) {
+    // a folder opens as a stream on this system and reads as empty
+    struct stat st;
+    if (stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
+        fail("cannot read " + std::string(what) + " " + path + ": it is a folder");
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
@@ -136,8 +142,11 @@ int main(int argc, char** argv) {
     std::printf("longest with no key  %6lld frames  %5.1f s\n",
                 static_cast<long long>(f.longest_idle), seconds(f.longest_idle));
     std::printf("headers              %6lld\n", static_cast<long long>(f.headers));
-    std::printf("between headers      median %.1f s, longest %.1f s\n", seconds(f.median_gap),
-                seconds(f.longest_gap));
+    if (f.headers < 2)
+        std::printf("between headers      -\n");
+    else
+        std::printf("between headers      median %.1f s, longest %.1f s\n", seconds(f.median_gap),
+                    seconds(f.longest_gap));
     for (int s = 0; s < 3; ++s)
         std::printf("lines shifted +-%lld   %3lld of %lld win  %3d%%\n",
                     static_cast<long long>(kShifts[s]), static_cast<long long>(wins[s]),
