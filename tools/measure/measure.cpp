@@ -4,7 +4,7 @@
 #include <sstream>
 
 #include "sim/frame.h"
-#include "sim/overlaps.h"
+#include "world/frame_events.h"
 #include "world/level_loader.h"
 #include "world/world.h"
 
@@ -21,24 +21,6 @@ void hold(uint8_t keys) {
     held_keys.up = (keys & kUp) != 0;
     held_keys.left = (keys & kLeft) != 0;
     held_keys.right = (keys & kRight) != 0;
-}
-
-// Where the robot stood when the ball moved: the walk steps come after the
-// ball in a frame, and they move it unconditionally.
-int32_t robot_x_at_ball_step(uint8_t keys) {
-    int32_t x = player.x;
-    if (keys & kRight) x -= player.walk_speed;
-    if (keys & kLeft) x += player.walk_speed;
-    return x;
-}
-
-// A header: the ball turned upward in a frame in which it met the robot's
-// head (its top above the line a third of the way down the robot).
-bool headed_this_frame(int32_t vy_before, uint8_t keys) {
-    if (vy_before < 0 || ball.vy >= 0) return false;
-    Player at = player;
-    at.x = robot_x_at_ball_step(keys);
-    return overlaps(ball, at) && ball.y < at.y + at.height / 3;
 }
 
 // Run lengths are held to the longest play anyone measures.
@@ -65,11 +47,11 @@ Play play_level(const std::string& level_text, int32_t level, const FrameKeys& k
     Play play;
     while (play.frames < limit) {
         uint8_t now = play.frames < static_cast<int64_t>(keys.size()) ? keys[play.frames] : 0;
-        int32_t vy_before = ball.vy;
         hold(now);
         run_frame();
         ++play.frames;
-        if (headed_this_frame(vy_before, now)) play.header_frames.push_back(play.frames);
+        // the game's own header: the first frame of the ball on the robot's head
+        if (frame_events.header) play.header_frames.push_back(play.frames);
         if (game_over) return play;
         if (level_done) {
             play.won = true;

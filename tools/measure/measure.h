@@ -17,7 +17,7 @@ FrameKeys frame_keys(const KeyScript& script);
 struct Play {
     bool won = false;
     int64_t frames = 0;                  // frames run, up to the level end
-    std::vector<int64_t> header_frames;  // frames, from 1, in which the robot headed the ball
+    std::vector<int64_t> header_frames;  // frames, from 1, in which the ball flew off the robot's head
 };
 
 // Plays the level from a fresh world, as a fresh headbot-sim run does, with
