@@ -45,6 +45,13 @@ check "tight: +-1" "7 of 8 win   88%" "$(field "$work/out" 'lines shifted +-1')"
 check "tight: +-5" "7 of 8 win   88%" "$(field "$work/out" 'lines shifted +-5')"
 check "tight: the losing line" "line 4 loses at -1 -3 -5" "$(grep 'loses' "$work/out" | xargs)"
 
+# A last line as long as a count can be plays and shifts like any other.
+printf '60 -\n40 R\n40 L\n30 U\n9223372036854775807 -\n' > "$work/long"
+"$MEASURE" "$work/level1" "$work/long" > "$work/out"
+check "long line: exit" 0 $?
+check "long line: length" "385 frames    4.1 s" "$(field "$work/out" length)"
+check "long line: shifts" "10 of 10 win  100%" "$(field "$work/out" 'lines shifted +-5')"
+
 # --- Two headers under a roof ----------------------------------------------------
 # Headed from rest in frame 38, the ball comes back off the roof onto the
 # standing robot in frame 243 and leaves through the gap in frame 540.

@@ -63,11 +63,12 @@ Play play_level(const std::string& level_text, int32_t level, const FrameKeys& k
 
 FrameKeys shifted(const KeyScript& script, size_t run, int64_t shift) {
     FrameKeys keys = frame_keys(script);
-    int64_t start = 0;
-    for (size_t i = 0; i < run; ++i) start += script.runs[i].count;
+    // counts are summed only as far as the frames that exist, so that no
+    // count, however large, can overflow the sum
     int64_t total = static_cast<int64_t>(keys.size());
-    start = std::min(start, total);
-    int64_t end = std::min(start + script.runs[run].count, total);
+    int64_t start = 0;
+    for (size_t i = 0; i < run; ++i) start = std::min(total, start + std::min(total, script.runs[i].count));
+    int64_t end = std::min(total, start + std::min(total, script.runs[run].count));
     uint8_t own = keys_of(script.runs[run]);
     // the gap left behind is filled by the neighbour on that side (nothing
     // before the first run and after the last)
