@@ -9,6 +9,7 @@
 #include "shell/input.h"
 #include "shell/music.h"
 #include "shell/play_frame.h"
+#include "shell/screen_wait.h"
 #include "shell/sound_effects.h"
 #include "sim/frame.h"
 #include "world/level_loader.h"
@@ -33,16 +34,18 @@ void show_picture(BITMAP* picture) {
     release_screen();
 }
 
-// readkey(), except that closing the window ends the wait too. A key still
-// in the buffer (the Esc that ended play, say) ends it at once.
+// readkey(), except that a new joystick button press or closing the window
+// ends the wait too. A key still in the buffer (the Esc that ended play, say)
+// ends it at once.
 void wait_for_key() {
-    while (!close_requested) {
-        if (keypressed()) {
-            readkey();
-            return;
-        }
-        rest(5);
-    }
+    static const ScreenWaitInput library_input = {
+        [] { return keypressed() != 0; },
+        [] { readkey(); },
+        read_joystick_buttons,
+        [] { return close_requested.load(); },
+        [] { rest(5); },
+    };
+    wait_for_key_or_button(library_input);
 }
 
 void play_level() {

@@ -1,0 +1,30 @@
+#include "shell/screen_wait.h"
+
+#include <allegro.h>
+
+uint32_t read_joystick_buttons() {
+    poll_joystick();  // without a joystick driver it does nothing
+    // no joystick, or none the library could set up: the keyboard alone
+    if (num_joysticks < 1) return 0;
+    const int count = joy[0].num_buttons < MAX_JOYSTICK_BUTTONS ? joy[0].num_buttons
+                                                                 : MAX_JOYSTICK_BUTTONS;
+    uint32_t held = 0;
+    for (int i = 0; i < count; ++i)
+        if (joy[0].button[i].b != 0) held |= uint32_t{1} << i;
+    return held;
+}
+
+WaitEnd wait_for_key_or_button(const ScreenWaitInput& input) {
+    ButtonPresses buttons(input.buttons_held());
+    while (!input.closed()) {
+        // the keyboard first, as it always was: a press already in the
+        // buffer (the Esc that ended play, say) ends the wait at once
+        if (input.key_waiting()) {
+            input.take_key();
+            return WaitEnd::kKey;
+        }
+        if (buttons.pressed(input.buttons_held())) return WaitEnd::kButton;
+        input.pause();
+    }
+    return WaitEnd::kClosed;
+}
