@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# The title and game-over screens played with a gamepad alone. The machine
+# has no joystick, so the game reads one from a FIFO named in allegro.cfg,
+# with a preloaded shim answering the library's joystick queries; the test
+# presses and releases the first button by writing joystick events.
+source "$(dirname "$0")/game_support.sh"
+
+HERE=$(cd "$(dirname "$0")" && pwd)
+cc -shared -fPIC -O2 "$HERE/joystick_shim.c" -o "$SCRATCH/joystick_shim.so" -ldl ||
+    fail "cannot build the joystick shim"
+
+start_xvfb
+copy_game
+# Level 1 is a robot standing among four spiders: the game is over 26 frames
+# after it starts, whatever is held.
+printf 's 640 480\np 100 200\nA 68 241\nA 100 241\nA 132 241\nD 100 210\nD 100 210\nD 100 210\nD 100 210\n! 0 0\n' \
+    >"$GAME/level1"
+mkfifo "$SCRATCH/js0"
+exec 9<>"$SCRATCH/js0"  # held open both ways: the game never sees the pad unplugged
+printf '[joystick]\njoystick_device_0 = %s\n' "$SCRATCH/js0" >>"$GAME/allegro.cfg"
+
+LD_PRELOAD="$SCRATCH/joystick_shim.so" start_game 180
+find_window
+
+# One js_event record: time (4 bytes), value (2), type 1 = button, number.
+button() {
+    local value=$1
+    printf "\\x00\\x00\\x00\\x00\\x0${value}\\x00\\x01\\x00" >&9
+}
+
+# True while the screen shows $1 for all of $2 seconds.
+stays() {
+    local deadline=$((SECONDS + $2))
+    while ((SECONDS < deadline)); do
+        showing "$1" "$3" || return 1
+        sleep 0.2
+    done
+}
+
+# Waits up to $1 seconds for a level to start, as "saved" shows.
+wait_for_level_start() {
+    local deadline=$((SECONDS + $1))
+    until [[ -f "$GAME/saved" ]]; do
+        ((SECONDS < deadline)) || fail "$2"
+        sleep 0.1
+    done
+}
+
+wait_for_picture title.bmp 60 GAMEOVER.bmp
+stays title.bmp 1 GAMEOVER.bmp || fail "the title did not wait"
+
+# A button press leaves the title; held through play, the jump that the
+# level ended with does not leave the game-over screen ...
+button 1
+wait_for_level_start 20 "a press of the button on the title did not start level 1"
+wait_for_picture GAMEOVER.bmp 20 title.bmp
+stays GAMEOVER.bmp 2 title.bmp || fail "a button held from play left the game-over screen"
+# ... nor does its release ...
+button 0
+stays GAMEOVER.bmp 2 title.bmp || fail "releasing the button left the game-over screen"
+# ... but a new press does, and held on, it does not leave the title too.
+button 1
+wait_for_picture title.bmp 20 GAMEOVER.bmp
+stays title.bmp 2 GAMEOVER.bmp || fail "a button held from the game-over screen left the title"
+button 0
+sleep 0.2
+# A quick tap starts a level too.
+rm -f "$GAME/saved"
+button 1
+sleep 0.1
+button 0
+wait_for_level_start 20 "a tap of the button on the title did not start a level"
+
+# The keyboard still works beside the pad, and Esc still ends the game.
+end_with_esc
+echo "ok"
