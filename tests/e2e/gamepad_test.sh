@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# The title and game-over screens played with a gamepad alone. The machine
-# has no joystick, so the game reads one from a FIFO named in allegro.cfg,
-# with a preloaded shim answering the library's joystick queries; the test
-# presses and releases the first button by writing joystick events.
+# The game played with a gamepad alone: its button leaves the title and the
+# game-over screens, its stick walks. The machine has no joystick, so the
+# game reads one from a FIFO named in allegro.cfg, with a preloaded shim
+# answering the library's joystick queries; the test presses the button and
+# pushes the stick by writing joystick events.
 source "$(dirname "$0")/game_support.sh"
 
 HERE=$(cd "$(dirname "$0")" && pwd)
@@ -12,9 +13,16 @@ cc -shared -fPIC -O2 "$HERE/joystick_shim.c" -o "$SCRATCH/joystick_shim.so" -ldl
 start_xvfb
 copy_game
 # Level 1 is a robot standing among four spiders: the game is over 26 frames
-# after it starts, whatever is held.
+# after it starts, whatever is held. Level 2 is a box of fixed blocks that
+# the ball can leave neither way, with four spiders 270 pixels to the right
+# of the robot: it is safe there until it walks.
 printf 's 640 480\np 100 200\nA 68 241\nA 100 241\nA 132 241\nD 100 210\nD 100 210\nD 100 210\nD 100 210\n! 0 0\n' \
     >"$GAME/level1"
+{
+    printf 's 1280 480\np 100 200\n'
+    for x in $(seq 0 32 1248); do printf 'U %d 0\nU %d 241\n' "$x" "$x"; done
+    printf 'D 400 210\nD 400 210\nD 400 210\nD 400 210\n! 0 0\n'
+} >"$GAME/level2"
 mkfifo "$SCRATCH/js0"
 exec 9<>"$SCRATCH/js0"  # held open both ways: the game never sees the pad unplugged
 printf '[joystick]\njoystick_device_0 = %s\n' "$SCRATCH/js0" >>"$GAME/allegro.cfg"
@@ -22,11 +30,12 @@ printf '[joystick]\njoystick_device_0 = %s\n' "$SCRATCH/js0" >>"$GAME/allegro.cf
 LD_PRELOAD="$SCRATCH/joystick_shim.so" start_game 180
 find_window
 
-# One js_event record: time (4 bytes), value (2), type 1 = button, number.
-button() {
-    local value=$1
-    printf "\\x00\\x00\\x00\\x00\\x0${value}\\x00\\x01\\x00" >&9
-}
+# js_event records: time (4 bytes), value (2), type (1 = button, 2 = axis),
+# number (of the button or axis). Time is never read; button and axis are 0.
+button() { printf "\\x00\\x00\\x00\\x00\\x0$1\\x00\\x01\\x00" >&9; }
+# The first stick pushed fully right, and let go.
+stick_right() { printf '\x00\x00\x00\x00\xff\x7f\x02\x00' >&9; }
+stick_centre() { printf '\x00\x00\x00\x00\x00\x00\x02\x00' >&9; }
 
 # True while the screen shows $1 for all of $2 seconds.
 stays() {
@@ -64,12 +73,21 @@ wait_for_picture title.bmp 20 GAMEOVER.bmp
 stays title.bmp 2 GAMEOVER.bmp || fail "a button held from the game-over screen left the title"
 button 0
 sleep 0.2
-# A quick tap starts a level too.
-rm -f "$GAME/saved"
+# A quick tap starts a level too, here level 2. The robot is safe there
+# until the stick walks it into the spiders.
+printf a >"$GAME/saved"
 button 1
 sleep 0.1
 button 0
-wait_for_level_start 20 "a tap of the button on the title did not start a level"
+wait_for_play 20
+for _ in 1 2 3 4 5; do
+    sleep 0.4
+    showing_play || fail "level 2 ended with the stick at rest"
+done
+stick_right
+wait_for_picture GAMEOVER.bmp 20 title.bmp
+stick_centre
+[[ "$(cat "$GAME/saved")" == a ]] || fail "the tap did not start level 2 (\"saved\" holds $(cat "$GAME/saved"))"
 
 # The keyboard still works beside the pad, and Esc still ends the game.
 end_with_esc
