@@ -37,12 +37,13 @@ button() { printf "\\x00\\x00\\x00\\x00\\x0$1\\x00\\x01\\x00" >&9; }
 stick_right() { printf '\x00\x00\x00\x00\xff\x7f\x02\x00' >&9; }
 stick_centre() { printf '\x00\x00\x00\x00\x00\x00\x02\x00' >&9; }
 
-# True while the screen shows $1 for all of $2 seconds.
+# True when the screen shows picture $1 (not $3) at each of $2 looks a
+# quarter of a second apart: the screen waits.
 stays() {
-    local deadline=$((SECONDS + $2))
-    while ((SECONDS < deadline)); do
+    local look
+    for ((look = 0; look < $2; look++)); do
+        sleep 0.25
         showing "$1" "$3" || return 1
-        sleep 0.2
     done
 }
 
@@ -56,7 +57,7 @@ wait_for_level_start() {
 }
 
 wait_for_picture title.bmp 60 GAMEOVER.bmp
-stays title.bmp 1 GAMEOVER.bmp || fail "the title did not wait"
+stays title.bmp 2 GAMEOVER.bmp || fail "the title did not wait"
 
 # A button press leaves the title; held through play, the jump that the
 # level ended with does not leave the game-over screen ...
@@ -80,8 +81,8 @@ button 1
 sleep 0.1
 button 0
 wait_for_play 20
-for _ in 1 2 3 4 5; do
-    sleep 0.4
+for _ in 1 2 3 4; do
+    sleep 0.25
     showing_play || fail "level 2 ended with the stick at rest"
 done
 stick_right
@@ -99,7 +100,7 @@ start_game 60
 find_window
 wait_for_picture title.bmp 60 GAMEOVER.bmp
 button 1
-stays title.bmp 1 GAMEOVER.bmp || fail "an unreadable joystick left the title"
+stays title.bmp 2 GAMEOVER.bmp || fail "an unreadable joystick left the title"
 press Return
 wait_for_level_start 20 "a key did not start a level beside an unreadable joystick"
 end_with_esc
