@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Frame pacing of the real game under a private Xvfb: builds it with the
 # frame log and everything the shipped game has (pictures, tunes, the patch
-# index), plays level 1 walking right and left for SECONDS (default 60) with
-# the shipped config.txt and the music playing through ALSA into a file, and
-# prints the median and 99th percentile of the frame period.
+# index, sound effects), plays level 1 walking right and left for SECONDS
+# (default 60) with the shipped config.txt and the music playing through ALSA
+# into a file, and prints the median and 99th percentile of the frame period.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 cmake -S . -B build-pacing -DHEADBOT_FRAME_LOG=ON >/dev/null
-cmake --build build-pacing -j "$(nproc)" --target headbot game_files game_art game_music >/dev/null
+cmake --build build-pacing -j "$(nproc)" --target headbot game_files game_art game_music game_sounds >/dev/null
 work=$(mktemp -d)
 cp -r build-pacing/game "$work/game"
 rm -f "$work/game/saved"
@@ -18,13 +18,16 @@ rm -f "$work/game/saved"
 pictures=(title.bmp GAMEOVER.bmp robot1.bmp robot.bmp ground.bmp doubleblock.bmp block2.bmp
           block.bmp mushroom.bmp anti.bmp spider.bmp boss1.bmp)
 tunes=(SMWL1FZero.mid Yiboss2.mid tune3.mid Boss2.mid)
-for file in "${pictures[@]}" "${tunes[@]}" default.cfg config.txt allegro.cfg \
+sounds=(jump.wav header.wav block.wav stomp.wav hurt.wav ball_lost.wav level_won.wav game_over.wav
+        mushroom.wav)
+for file in "${pictures[@]}" "${tunes[@]}" "${sounds[@]}" default.cfg config.txt allegro.cfg \
             level1 level2 level3 boss1 level5 level6 boss2; do
     [[ -s "$work/game/$file" ]] ||
         { echo "pacing: the game folder has no $file (default.cfg needs freepats)" >&2; exit 1; }
 done
 patches=$(awk '$1 ~ /^[0-9]+$/ && $2 != "begin_multipatch"' "$work/game/default.cfg" | wc -l)
-echo "game folder: ${#pictures[@]} pictures, ${#tunes[@]} tunes, patch index of $patches patches," \
+echo "game folder: ${#pictures[@]} pictures, ${#tunes[@]} tunes, ${#sounds[@]} sound effects," \
+     "patch index of $patches patches," \
      "config.txt \"$(tr -s ' \n' ' ' <"$work/game/config.txt" | sed 's/ $//')\""
 
 # The music goes to ALSA's file device. Its null sink takes sound as fast as
