@@ -31,32 +31,14 @@ int usage() {
     return 2;
 }
 
-std::string absolute(const std::string& path) {
-    if (!path.empty() && path[0] == '/') return path;
-    char cwd[PATH_MAX];
-    if (!getcwd(cwd, sizeof cwd)) return path;
-    return std::string(cwd) + "/" + path;
-}
 
 std::string base_name(const std::string& path) { return path.substr(path.find_last_of('/') + 1); }
 
 int32_t level_named(const std::string& path) {
-    const std::string name = base_name(path);
-    for (const LevelEntry& e : level_table)
-        if (name == e.file) return e.level;
-    return 1;
+    int32_t named = level_of_file_name(path);
+    return named != 0 ? named : 1;
 }
 
-// The pictures lie beside this program, as they lie beside the game.
-bool enter_program_folder() {
-    char self[PATH_MAX];
-    ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
-    if (n <= 0) return false;
-    self[n] = '\0';
-    std::string dir(self);
-    dir.resize(dir.find_last_of('/'));
-    return chdir(dir.c_str()) == 0;
-}
 
 int fail(const std::string& message) {
     std::fprintf(stderr, "headbot-edit: %s\n", message.c_str());
@@ -71,7 +53,7 @@ void request_close() { close_requested = true; }
 
 int main(int argc, char** argv) {
     if (argc != 2 && !(argc == 4 && std::strcmp(argv[2], "--level") == 0)) return usage();
-    const std::string level_path = absolute(argv[1]);
+    const std::string level_path = absolute_path(argv[1]);
     int32_t level = level_named(level_path);
     if (argc == 4) {
         char* end = nullptr;

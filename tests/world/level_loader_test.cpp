@@ -9,6 +9,7 @@
 
 #include "support/level_text.h"
 #include "world/level_loader.h"
+#include "world/level_table.h"
 #include "world/world.h"
 
 namespace {
@@ -206,4 +207,15 @@ TEST(LevelLoader, StartsTheLevelsTuneOnlyWhereTheTableNamesOne) {
     EXPECT_EQ(tunes_started,
               (std::vector<std::string>{"SMWL1FZero.mid", "Yiboss2.mid", "tune3.mid", "tune3.mid",
                                         "Boss2.mid", "SMWL1FZero.mid"}));
+}
+
+// The level makers' tools play a file as the level it is named after, so a
+// boss file keeps its boss wherever it lies; other names stand for none.
+TEST(LevelTable, AFileNameStandsForItsLevelWhateverTheFolder) {
+    EXPECT_EQ(level_of_file_name("boss1"), 4);
+    EXPECT_EQ(level_of_file_name("/tmp/my levels/boss2"), 7);
+    EXPECT_EQ(level_of_file_name("./level5"), 5);
+    EXPECT_EQ(level_of_file_name("boss1.keys"), 0);
+    EXPECT_EQ(level_of_file_name("level1/"), 0);
+    EXPECT_EQ(level_of_file_name(""), 0);
 }

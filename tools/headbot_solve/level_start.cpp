@@ -20,10 +20,3 @@ bool load_level_start(const LevelStart& start) {
     return true;
 }
 
-int32_t level_named(const std::string& path) {
-    size_t slash = path.find_last_of('/');
-    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    for (const LevelEntry& e : level_table)
-        if (name == e.file) return e.level;
-    return 0;
-}

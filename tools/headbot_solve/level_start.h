@@ -14,7 +14,3 @@ struct LevelStart {
 // Puts every world global where the level starts; false when the level file
 // cannot be read.
 bool load_level_start(const LevelStart& start);
-
-// The level a file is played as by its name ("boss1" is 4), or 0 for a
-// name the game does not use.
-int32_t level_named(const std::string& path);

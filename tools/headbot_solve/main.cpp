@@ -9,6 +9,7 @@
 #include <string>
 
 #include "level_start.h"
+#include "world/level_table.h"
 #include "replay.h"
 #include "search.h"
 #include "simplify.h"
@@ -89,7 +90,7 @@ int main(int argc, char** argv) {
     }
     if (!have_file) usage();
     if (!have_level) {
-        int32_t named = level_named(start.level_file);
+        int32_t named = level_of_file_name(start.level_file);
         start.level = named != 0 ? named : 1;
     }
     // the screen size steers the camera, which bounds the robot: use the

@@ -31,30 +31,12 @@ int usage() {
     return 2;
 }
 
-std::string absolute(const std::string& path) {
-    if (!path.empty() && path[0] == '/') return path;
-    char cwd[PATH_MAX];
-    if (!getcwd(cwd, sizeof cwd)) return path;
-    return std::string(cwd) + "/" + path;
-}
 
 int32_t level_named(const std::string& path) {
-    std::string name = path.substr(path.find_last_of('/') + 1);
-    for (const LevelEntry& e : level_table)
-        if (name == e.file) return e.level;
-    return 1;
+    int32_t named = level_of_file_name(path);
+    return named != 0 ? named : 1;
 }
 
-// The pictures lie beside this program, as they lie beside the game.
-bool enter_program_folder() {
-    char self[PATH_MAX];
-    ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
-    if (n <= 0) return false;
-    self[n] = '\0';
-    std::string dir(self);
-    dir.resize(dir.find_last_of('/'));
-    return chdir(dir.c_str()) == 0;
-}
 
 bool load_level_file(const std::string& path) {
     std::ifstream in(path);
@@ -69,8 +51,8 @@ bool load_level_file(const std::string& path) {
 
 int main(int argc, char** argv) {
     if (argc != 3 && !(argc == 5 && std::strcmp(argv[3], "--level") == 0)) return usage();
-    const std::string level_path = absolute(argv[1]);
-    const std::string output = absolute(argv[2]);
+    const std::string level_path = absolute_path(argv[1]);
+    const std::string output = absolute_path(argv[2]);
     current_level = argc == 5 ? std::atoi(argv[4]) : level_named(level_path);
     if (current_level < 1 || current_level > kLevelCount) return usage();
 

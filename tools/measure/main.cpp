@@ -38,11 +38,10 @@ int usage() {
     std::exit(1);
 }
 
+// a file not named after a level plays as level 1, as in headbot-sim
 int32_t level_named(const std::string& path) {
-    std::string name = path.substr(path.find_last_of('/') + 1);
-    for (const LevelEntry& e : level_table)
-        if (name == e.file) return e.level;
-    return 1;
+    int32_t named = level_of_file_name(path);
+    return named != 0 ? named : 1;
 }
 
 std::string read_file(const std::string& path, const char* what) {
