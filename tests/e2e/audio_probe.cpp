@@ -19,31 +19,16 @@
 #include <string>
 #include <vector>
 
+#include "capture.h"
+
 namespace {
 
-constexpr double kRate = 44100.0;
+constexpr double kRate = kCaptureRate;
 constexpr double kSilenceDb = -60;
 
-std::vector<float> read_mono(const char* path) {
-    std::vector<float> mono;
-    FILE* f = std::fopen(path, "rb");
-    if (!f) return mono;
-    uint8_t frame[4];
-    while (std::fread(frame, 1, 4, f) == 4) {
-        int left = (frame[0] | frame[1] << 8) - 32768;
-        int right = (frame[2] | frame[3] << 8) - 32768;
-        mono.push_back(float(left + right) / 65536.0f);
-    }
-    std::fclose(f);
-    return mono;
-}
-
 double rms_db(const std::vector<float>& s, size_t from, size_t n) {
-    double sum = 0;
-    size_t count = 0;
-    for (size_t i = from; i < s.size() && i < from + n; ++i, ++count) sum += double(s[i]) * s[i];
-    if (count == 0 || sum == 0) return -200;
-    return 10 * std::log10(sum / count);
+    double power = mean_square(s, from, n);
+    return power > 0 ? 10 * std::log10(power) : -200;
 }
 
 double key_hz(double key) { return 440.0 * std::pow(2.0, (key - 69) / 12); }
@@ -186,7 +171,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: audio_probe FILE level|onset|notes ...\n");
         return 2;
     }
-    std::vector<float> s = read_mono(argv[1]);
+    std::vector<float> s = read_capture(argv[1]);
     std::string what = argv[2];
     double from = std::atof(argv[3]);
     if (what == "level" && argc == 5) {

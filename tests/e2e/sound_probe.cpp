@@ -12,33 +12,16 @@
 #include <string>
 #include <vector>
 
+#include "capture.h"
+
 namespace {
 
-constexpr double kRate = 44100.0;
+constexpr double kRate = kCaptureRate;
 constexpr double kSilenceDb = -50;
-
-std::vector<float> read_mono(const char* path) {
-    std::vector<float> mono;
-    FILE* f = std::fopen(path, "rb");
-    if (!f) return mono;
-    uint8_t frame[4];
-    while (std::fread(frame, 1, 4, f) == 4) {
-        int left = (frame[0] | frame[1] << 8) - 32768;
-        int right = (frame[2] | frame[3] << 8) - 32768;
-        mono.push_back(float(left + right) / 65536.0f);
-    }
-    std::fclose(f);
-    return mono;
-}
 
 double db(double amplitude) { return amplitude > 0 ? 20 * std::log10(amplitude) : -200; }
 
-double rms(const std::vector<float>& s, size_t from, size_t n) {
-    double sum = 0;
-    size_t count = 0;
-    for (size_t i = from; i < s.size() && i < from + n; ++i, ++count) sum += double(s[i]) * s[i];
-    return count ? std::sqrt(sum / count) : 0;
-}
+double rms(const std::vector<float>& s, size_t from, size_t n) { return std::sqrt(mean_square(s, from, n)); }
 
 double peak(const std::vector<float>& s, size_t from, size_t n) {
     double top = 0;
@@ -65,7 +48,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: sound_probe FILE onsets | peak|rms|pitch START SECONDS\n");
         return 2;
     }
-    std::vector<float> s = read_mono(argv[1]);
+    std::vector<float> s = read_capture(argv[1]);
     std::string what = argv[2];
     if (what == "onsets" && argc == 3) {
         const size_t block = 441;  // 10 ms
