@@ -6,11 +6,7 @@ source "$(dirname "$0")/game_support.sh"
 source "$(dirname "$0")/editor_support.sh"
 : "${SIM:?SIM must name headbot-sim}"
 
-start_xvfb
-copy_game
-LEVELS="$SCRATCH/levels"
-mkdir -p "$LEVELS"
-LEVEL_HEIGHT=240
+set_up_editor_test
 
 # --- the unchanged round trip -------------------------------------------------
 # odd spacing, records sharing a line, unknown letters and text after the end

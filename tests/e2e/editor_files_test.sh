@@ -5,11 +5,7 @@
 source "$(dirname "$0")/game_support.sh"
 source "$(dirname "$0")/editor_support.sh"
 
-start_xvfb
-copy_game
-LEVELS="$SCRATCH/levels"
-mkdir -p "$LEVELS"
-LEVEL_HEIGHT=240
+set_up_editor_test
 printf 's 640 240\np 64 167\nA 0 208\nA 32 208\n! 0 0\n' >"$LEVELS/mine"
 
 # a missing file

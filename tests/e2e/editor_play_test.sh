@@ -7,13 +7,8 @@ source "$(dirname "$0")/game_support.sh"
 source "$(dirname "$0")/editor_support.sh"
 : "${SIM:?SIM must name headbot-sim}"
 
-start_xvfb
-copy_game
-LEVELS="$SCRATCH/levels"
-mkdir -p "$LEVELS"
-LEVEL_HEIGHT=240
-# holding Up heads the ball out through the top in about a second
-printf 's 640 240\np 64 167\nA 0 208\nA 32 208\nA 64 208\nA 96 208\nA 128 208\n! 0 0\n' >"$LEVELS/mine"
+set_up_editor_test
+printf "$SHORT_LEVEL" >"$LEVELS/mine"
 
 start_editor "$LEVELS/mine"
 key F5

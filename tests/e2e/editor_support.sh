@@ -11,6 +11,20 @@ stop_editor() {
 }
 trap 'stop_editor; cleanup' EXIT
 
+# Every editor test: its own X server and copy of the game folder, and a
+# folder for its levels, which are 240 pixels high (window_y counts on it).
+LEVEL_HEIGHT=240
+set_up_editor_test() {
+    start_xvfb
+    copy_game
+    LEVELS="$SCRATCH/levels"
+    mkdir -p "$LEVELS"
+}
+
+# A level that holding Up wins: the robot heads the ball out through the top
+# in about a second.
+SHORT_LEVEL='s 640 240\np 64 167\nA 0 208\nA 32 208\nA 64 208\nA 96 208\nA 128 208\n! 0 0\n'
+
 # The editor on a level file, run from the game's folder (its config.txt);
 # waits for its window and gives it the keyboard.
 start_editor() {

@@ -1,20 +1,9 @@
 #!/usr/bin/env bash
 # headbot-measure on small levels whose play is known frame by frame, and on
 # every kind of bad input. Needs BUILD_DIR (headbot-measure lies there).
-set -u
 MEASURE=${BUILD_DIR:?set BUILD_DIR to the build folder}/headbot-measure
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-passes=0
-check() {  # check NAME EXPECTED ACTUAL
-    if [ "$2" == "$3" ]; then
-        passes=$((passes + 1))
-    else
-        echo "FAIL $1: expected [$2], got [$3]"
-        failures=$((failures + 1))
-    fi
-}
+SIM=${SIM:-$BUILD_DIR/headbot-sim}
+source "$(dirname "$0")/sim_support.sh"
 field() { grep "^$2" "$1" | sed "s/^$2 *//"; }  # the rest of the line that starts with $2
 
 floor() { for ((x = 0; x < 640; x += 32)); do echo "A $x $1"; done; }
