@@ -91,19 +91,25 @@ std::atomic<bool>* window_closed = nullptr;
 // Esc held or tapped, or the window closed.
 bool play_stop_requested() { return key[KEY_ESC] || escape_waiting() || *window_closed; }
 
-void play(Editor& e, std::atomic<bool>& close_requested) {
-    KeyRecord record;
-    const LevelDocument doc = e.edit.document();
-    drop_key_events();
-    window_closed = &close_requested;
-    const PlayEnd end = test_play(doc, e.edit.level(), play_stop_requested, record);
-    // the Esc that ended the play must not reach the editor
+// After a test play or a search: the Esc that ended it, keys typed and
+// clicks made meanwhile must not reach the editor, and the editor's world
+// is put back as the edits stand.
+void back_to_editing(Editor& e) {
     for (int i = 0; i < 200 && key[KEY_ESC]; ++i) rest(10);
     clear_keybuf();
     drop_key_events();
     MouseEvent m;
     while (next_mouse_event(m)) e.previous_buttons = m.buttons & 7;
     e.edit.rebuild();
+}
+
+void play(Editor& e, std::atomic<bool>& close_requested) {
+    KeyRecord record;
+    const LevelDocument doc = e.edit.document();
+    drop_key_events();
+    window_closed = &close_requested;
+    const PlayEnd end = test_play(doc, e.edit.level(), play_stop_requested, record);
+    back_to_editing(e);
     e.arrows_held_from_play = true;
     const std::string frames = std::to_string(record.frames()) + " frames";
     if (end == PlayEnd::lost) {
@@ -146,13 +152,7 @@ void search(Editor& e, std::atomic<bool>& close_requested) {
         draw_editor(e.edit, e.screen);
         return !(key[KEY_ESC] || escape_waiting() || close_requested);
     });
-    // the Esc that stopped it must not reach the editor
-    for (int i = 0; i < 200 && key[KEY_ESC]; ++i) rest(10);
-    clear_keybuf();
-    drop_key_events();
-    MouseEvent m;
-    while (next_mouse_event(m)) e.previous_buttons = m.buttons & 7;
-    e.edit.rebuild();
+    back_to_editing(e);
 
     const std::string searched = tenths(found.seconds) + ", " + std::to_string(found.states_tried) + " states tried";
     if (!found.won) {
