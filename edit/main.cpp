@@ -15,6 +15,7 @@
 #include "edit/editor_input.h"
 #include "render/asset_files.h"
 #include "render/assets.h"
+#include "shell/sound_effects.h"
 #include "world/config.h"
 #include "world/level_table.h"
 #include "world/world.h"
@@ -42,6 +43,7 @@ int32_t level_named(const std::string& path) {
 
 int fail(const std::string& message) {
     std::fprintf(stderr, "headbot-edit: %s\n", message.c_str());
+    release_sound_effects();
     allegro_exit();
     return 1;
 }
@@ -87,6 +89,9 @@ int main(int argc, char** argv) {
     install_timer();
     install_mouse();
     install_joystick(JOY_TYPE_AUTODETECT);
+    // test play sounds as the game does; without a sound device it is silent
+    install_sound(DIGI_AUTODETECT, MIDI_NONE, nullptr);
+    load_sound_effects();
     set_color_depth(16);
     if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, screen_width, screen_height, 0, 0) != 0)
         return fail(std::string("cannot open a window: ") + allegro_error);
@@ -99,6 +104,7 @@ int main(int argc, char** argv) {
     run_editor(level_path, level, close_requested);
 
     destroy_assets();
+    release_sound_effects();
     allegro_exit();
     return 0;
 }

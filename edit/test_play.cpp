@@ -3,6 +3,7 @@
 #include "edit/level_edit.h"
 #include "shell/input.h"
 #include "shell/play_frame.h"
+#include "shell/sound_effects.h"
 #include "sim/frame.h"
 #include "world/world.h"
 
@@ -31,6 +32,7 @@ PlayEnd test_play(const LevelDocument& doc, int32_t level, bool (*stop_requested
         // a stop counts between frames only, as Esc does in the game
         if (stop_requested()) break;
         play_frame();
+        play_frame_sounds();
         if (level_done) {
             end = game_over ? PlayEnd::lost : PlayEnd::won;
             break;
