@@ -1,13 +1,21 @@
 #include "world/progress.h"
 
+#include <unistd.h>
+
+#include <cstdio>
 #include <fstream>
 
 #include "world/level_table.h"
 #include "world/world.h"
 
 namespace {
+
 constexpr const char* kProgressFile = "saved";
-}
+// Beside "saved", so the rename stays on one file system and replaces it in
+// one step: a crash leaves either the old letter or the new one.
+constexpr const char* kProgressFileNew = "saved.new";
+
+}  // namespace
 
 void read_progress() {
     std::ifstream in(kProgressFile);
@@ -18,7 +26,15 @@ void read_progress() {
 }
 
 void write_progress(int32_t level) {
-    std::ofstream out(kProgressFile, std::ios::out | std::ios::trunc);
     const LevelEntry* entry = level_entry(level);
-    if (out && entry && entry->progress_letter != 0) out.put(entry->progress_letter);
+    FILE* out = std::fopen(kProgressFileNew, "wb");
+    if (!out) return;  // an unwritable folder: play goes on without progress
+    bool written = true;
+    if (entry && entry->progress_letter != 0) written = std::fputc(entry->progress_letter, out) != EOF;
+    // The letter must be on the disk before the name points at it, or a
+    // power cut could leave "saved" empty.
+    written = std::fflush(out) == 0 && written;
+    written = fsync(fileno(out)) == 0 && written;
+    written = std::fclose(out) == 0 && written;
+    if (!written || std::rename(kProgressFileNew, kProgressFile) != 0) std::remove(kProgressFileNew);
 }

@@ -7,6 +7,8 @@
 // a progress letter; anything else leaves current_level alone.
 void read_progress();
 
-// Empties "saved" and writes the level's letter, if it has one. A file that
-// cannot be written is passed over: play goes on.
+// Replaces "saved" by a file holding the level's letter, if it has one, or
+// nothing: the new file is written beside it and renamed over it, so "saved"
+// never holds half a write. A folder that cannot be written is passed over:
+// play goes on.
 void write_progress(int32_t level);

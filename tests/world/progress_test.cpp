@@ -68,3 +68,21 @@ TEST(Progress, UnwritableProgressFileIsPassedOverSilently) {
     EXPECT_EQ(current_level, 5);
     rmdir("saved");
 }
+
+TEST(Progress, LetterReplacesTheOldFileAndLeavesNothingBeside) {
+    scratch_dir();
+    std::remove("saved");
+    std::ofstream("saved", std::ios::binary) << "m";
+    // a file opened before the write keeps the old letter: "saved" was
+    // replaced, not emptied and refilled
+    std::ifstream before("saved", std::ios::binary);
+    load_next_level_text("p 300 459\n!", 5);
+    EXPECT_EQ(saved_contents(), "n");
+    EXPECT_EQ(before.get(), 'm');
+    EXPECT_NE(access("saved.new", F_OK), 0) << "the new file was left beside \"saved\"";
+    // a stale half-written file from a crash is simply replaced
+    std::ofstream("saved.new", std::ios::binary) << "zz";
+    load_next_level_text("p 300 459\n!", 1);
+    EXPECT_EQ(saved_contents(), "");
+    EXPECT_NE(access("saved.new", F_OK), 0);
+}
