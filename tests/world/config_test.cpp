@@ -48,3 +48,29 @@ TEST(Config, NumberBeyond32BitsKeepsItsDefaultAndStopsReading) {
     EXPECT_EQ(config_from("800 600 -2147483649 1"), (V{800, 600, 0, 0}));
     EXPECT_EQ(config_from("800 600 10 2147483647"), (V{800, 600, 10, 2147483647}));
 }
+
+namespace {
+
+std::vector<int> display_from(const std::string& text) {
+    config_from(text);
+    return {display_scale, display_fullscreen};
+}
+
+}  // namespace
+
+TEST(Config, DisplaySettingsFollowTheFourNumbersOrKeepThePlainWindow) {
+    using V = std::vector<int>;
+    EXPECT_EQ(display_from("640 480 10 0"), (V{1, 0}));  // every older file: one pixel each
+    EXPECT_EQ(display_from("640 480 10 0 0"), (V{0, 0}));
+    EXPECT_EQ(display_from("640 480 10 0 3 1"), (V{3, 1}));
+    EXPECT_EQ(display_from("640 480 10 0 x 1"), (V{1, 0}));
+    EXPECT_EQ(display_from("640 480 10 0 2 yes"), (V{2, 0}));
+    EXPECT_EQ(display_from("640 480 oops 0 2 1"), (V{1, 0}));
+    EXPECT_EQ(display_from("640 480 10 0 -2 -1"), (V{1, 0}));
+    EXPECT_EQ(display_from("640 480 10 0 17 2"), (V{1, 0}));
+    EXPECT_EQ(display_from("640 480 10 0 16 1"), (V{16, 1}));
+    EXPECT_EQ(display_from("640 480 10 0 99999999999 1"), (V{1, 0}));
+    // a second file read after the first starts from the defaults again
+    EXPECT_EQ(display_from("640 480 10 0 4 1"), (V{4, 1}));
+    EXPECT_EQ(display_from("640 480"), (V{1, 0}));
+}
