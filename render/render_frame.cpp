@@ -17,10 +17,20 @@ void compose_frame() {
     player.draw();  // last: the robot and its bar cover everything else
 }
 
+namespace {
+
+void copy_to_screen(BITMAP* frame) {
+    acquire_screen();
+    blit(frame, screen, 0, 0, 0, 0, screen_width, screen_height);
+    release_screen();
+}
+
+}  // namespace
+
+void (*show_frame)(BITMAP* frame) = copy_to_screen;
+
 void render_frame() {
     // The screen only ever receives a finished frame, in one copy.
-    acquire_screen();
     compose_frame();
-    blit(back_buffer, screen, 0, 0, 0, 0, screen_width, screen_height);
-    release_screen();
+    show_frame(back_buffer);
 }

@@ -1,5 +1,11 @@
 #pragma once
 
+struct BITMAP;
+
+// How a finished frame reaches the screen: a plain copy unless the game
+// shell puts its enlarged copy here.
+extern void (*show_frame)(BITMAP* frame);
+
 // Draws the whole world into back_buffer, then copies it to the screen.
 void render_frame();
 

@@ -8,7 +8,9 @@
 #include "shell/frame_log.h"
 #include "shell/input.h"
 #include "shell/music.h"
+#include "shell/pause.h"
 #include "shell/play_frame.h"
+#include "shell/presenter.h"
 #include "shell/screen_wait.h"
 #include "shell/sound_effects.h"
 #include "sim/frame.h"
@@ -27,25 +29,24 @@ bool quit_held() { return key[KEY_ESC] != 0 || close_requested; }
 
 // The title and game-over pictures are 640 by 480 whatever the screen size:
 // the library cuts them at a smaller screen, and a larger one stays black.
-void show_picture(BITMAP* picture) {
-    acquire_screen();
-    clear_bitmap(screen);
-    blit(picture, screen, 0, 0, 0, 0, 640, 480);
-    release_screen();
-}
+void show_picture(BITMAP* picture) { present(picture, 640, 480); }
 
 // readkey(), except that a new joystick button press or closing the window
 // ends the wait too. A key still in the buffer (the Esc that ended play, say)
-// ends it at once.
+// ends it at once. Alt+Enter switches the display mode and goes on waiting.
 void wait_for_key() {
     static const ScreenWaitInput library_input = {
         [] { return keypressed() != 0; },
         [] { readkey(); },
         read_joystick_buttons,
         [] { return close_requested.load(); },
-        [] { rest(5); },
+        [] {
+            answer_display_key();
+            rest(5);
+        },
     };
     wait_for_key_or_button(library_input);
+    forget_pause_requests();
 }
 
 void play_level() {
@@ -53,6 +54,7 @@ void play_level() {
         play_frame();
         play_frame_sounds();
         log_frame_end();
+        hold_while_paused(quit_held);  // between two frames: the world waits whole
     }
 }
 

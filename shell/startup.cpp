@@ -6,8 +6,12 @@
 #include <string>
 
 #include "render/asset_files.h"
+#include "render/render_frame.h"
+#include "shell/display_mode.h"
 #include "shell/game_loop.h"
 #include "shell/music.h"
+#include "shell/pause.h"
+#include "shell/presenter.h"
 #include "shell/sound_effects.h"
 #include "world/config.h"
 #include "world/world.h"
@@ -51,7 +55,7 @@ int start_up() {
                            " screen (config.txt): each side must be 1 to " +
                            std::to_string(kLargestScreenSide) + " pixels");
     }
-    if (set_gfx_mode(GFX_AUTODETECT, screen_width, screen_height, 0, 0) != 0) {
+    if (!open_display()) {
         allegro_exit();
         return 1;
     }
@@ -62,10 +66,17 @@ int start_up() {
     // the pictures are loaded after it.
     std::string failure;
     if (!create_assets(failure)) return fail(2, failure);
+    if (!start_presenter(display_placement())) {
+        destroy_assets();
+        return fail(2, "cannot make the pictures for the screen");
+    }
+    show_frame = [](BITMAP* frame) { present(frame, screen_width, screen_height); };
+    watch_shell_keys();
     return 0;
 }
 
 void tear_down() {
+    stop_presenter();
     destroy_assets();  // bitmaps outliving the library crash on release
     release_music();
     release_sound_effects();
