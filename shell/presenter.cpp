@@ -1,6 +1,9 @@
 #include "shell/presenter.h"
 
 #include <allegro.h>
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 #include <condition_variable>
 #include <mutex>
@@ -54,6 +57,9 @@ void draw_picture(BITMAP* picture, Placement at, bool with_sign) {
 }
 
 void copy_pictures() {
+    // On a busy machine the frame loop comes first: a late copy only shows a
+    // frame late, a late frame slows the play.
+    setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 5);
     std::unique_lock<std::mutex> lock(handover);
     for (;;) {
         wake.wait(lock, [] { return stopping || (!held && (picture_waiting || redraw_wanted)); });

@@ -10,6 +10,7 @@ HEADBOT_PACKAGES=(
                                                  # whichever clang the release ships
     dpkg-dev file desktop-file-utils             # the Debian package's dependencies (cpack reads
                                                  # the binaries with file), menu entry check
+    lintian appstream                            # checking the Debian package and its software-centre entry
 )
 
 install_missing_packages() {

@@ -45,7 +45,7 @@ start_launcher() {
     (
         cd "$ELSEWHERE"
         set +e
-        env -u XDG_DATA_HOME "$@" timeout 120 "$PREFIX/bin/headbot" >"$RUN/stdout" 2>"$RUN/stderr"
+        env -u XDG_DATA_HOME "$@" timeout 120 "$PREFIX/games/headbot" >"$RUN/stdout" 2>"$RUN/stderr"
         echo $? >"$RUN/status"
     ) &
     GAME_PID=$!
@@ -59,7 +59,7 @@ run_launcher() {
     RUN="$SCRATCH/$name"
     mkdir -p "$RUN"
     STATUS=0
-    (cd "$ELSEWHERE" && env -u XDG_DATA_HOME -u DISPLAY "$@" timeout 30 "$prefix/bin/headbot") \
+    (cd "$ELSEWHERE" && env -u XDG_DATA_HOME -u DISPLAY "$@" timeout 30 "$prefix/games/headbot") \
         >"$RUN/stdout" 2>"$RUN/stderr" || STATUS=$?
 }
 
@@ -87,7 +87,7 @@ check_links() {  # folder prefix
     for name in $(game_data_names); do
         [[ $name == config.txt ]] && continue
         [[ -L "$1/$name" ]] || fail "$1/$name is not a link to the installed data"
-        [[ "$(readlink -f "$1/$name")" == "$(readlink -f "$2/share/headbot/$name")" ]] ||
+        [[ "$(readlink -f "$1/$name")" == "$(readlink -f "$2/share/games/headbot/$name")" ]] ||
             fail "$1/$name leads to $(readlink -f "$1/$name"), not into $2"
     done
 }
@@ -100,36 +100,36 @@ one_line() {  # file what
 cmake --install "$BUILD_DIR" --prefix "$PREFIX" >"$SCRATCH/install.log" 2>&1 ||
     fail "cmake --install failed: $(tail -n 5 "$SCRATCH/install.log")"
 
-[[ -x "$PREFIX/bin/headbot" ]] || fail "no launcher bin/headbot"
+[[ -x "$PREFIX/games/headbot" ]] || fail "no launcher games/headbot"
 for program in headbot headbot-map headbot-edit; do
-    [[ -x "$PREFIX/lib/headbot/$program" ]] || fail "no lib/headbot/$program"
+    [[ -x "$PREFIX/lib/games/headbot/$program" ]] || fail "no lib/games/headbot/$program"
 done
 # The library reads its configuration and the patch index only beside the
 # program, so the build's copies must lie there.
 for file in allegro.cfg default.cfg patches.dat; do
     if [[ -f "$GAME_DIR/$file" ]]; then
-        cmp -s "$GAME_DIR/$file" "$PREFIX/lib/headbot/$file" || fail "lib/headbot/$file differs from the build's"
+        cmp -s "$GAME_DIR/$file" "$PREFIX/lib/games/headbot/$file" || fail "lib/games/headbot/$file differs from the build's"
     fi
 done
 for name in $(game_data_names); do
-    cmp -s "$GAME_DIR/$name" "$PREFIX/share/headbot/$name" ||
-        fail "share/headbot/$name is missing or differs from the build's"
+    cmp -s "$GAME_DIR/$name" "$PREFIX/share/games/headbot/$name" ||
+        fail "share/games/headbot/$name is missing or differs from the build's"
 done
-[[ -n $(find "$PREFIX/share/headbot" -name '*.bmp') && -f "$PREFIX/share/headbot/level1" ]] ||
+[[ -n $(find "$PREFIX/share/games/headbot" -name '*.bmp') && -f "$PREFIX/share/games/headbot/level1" ]] ||
     fail "the installed data has no pictures or no level1"
 # Nothing installed may lead back into the build or the sources.
 leaks=$(grep -rIl -e "$BUILD_DIR" -e "$SOURCE_DIR" "$PREFIX" || true)
 [[ -z "$leaks" ]] || fail "installed files name the build or source tree: $leaks"
 
 # headbot-map finds the pictures beside itself in the installed layout.
-"$PREFIX/lib/headbot/headbot-map" "$PREFIX/share/headbot/level1" "$SCRATCH/map.bmp" >/dev/null \
+"$PREFIX/lib/games/headbot/headbot-map" "$PREFIX/share/games/headbot/level1" "$SCRATCH/map.bmp" >/dev/null \
     2>"$SCRATCH/map.err" || fail "installed headbot-map cannot draw level1: $(cat "$SCRATCH/map.err")"
 [[ $(identify -format %m "$SCRATCH/map.bmp") == BMP* ]] || fail "headbot-map wrote no picture"
 
 # The menu entry starts the installed launcher and shows the icon.
 desktop="$PREFIX/share/applications/headbot.desktop"
 [[ -f "$desktop" ]] || fail "no share/applications/headbot.desktop"
-grep -qx "Exec=$PREFIX/bin/headbot" "$desktop" || fail "the menu entry does not start $PREFIX/bin/headbot"
+grep -qx "Exec=$PREFIX/games/headbot" "$desktop" || fail "the menu entry does not start $PREFIX/games/headbot"
 grep -qx "Type=Application" "$desktop" || fail "the menu entry is not an application"
 grep -qx "Icon=headbot" "$desktop" || fail "the menu entry names no icon \"headbot\""
 categories=$(sed -n 's/^Categories=//p' "$desktop")
@@ -145,6 +145,22 @@ icon="$PREFIX/share/icons/hicolor/64x64/apps/headbot.png"
 [[ $(convert "$icon" -format "%[fx:p{0,63}.a] %[fx:p{32,32}.a]" info:) == "0 1" ]] ||
     fail "the icon should be see-through in its corner and solid in its middle"
 
+# The manual page, the copyright and changes, and the software centres' entry
+# that names the menu entry.
+for path in share/man/man6/headbot.6.gz share/doc/headbot/copyright share/doc/headbot/changelog.gz \
+    share/metainfo/org.example.headbot.metainfo.xml; do
+    [[ -s "$PREFIX/$path" ]] || fail "no $path"
+done
+man_text=$(zcat "$PREFIX/share/man/man6/headbot.6.gz" | MANWIDTH=200 man -l - 2>/dev/null || true)
+for word in config.txt saved Alt+Enter XDG_DATA_HOME; do
+    [[ $man_text == *"$word"* ]] || fail "the manual page does not mention $word"
+done
+if command -v appstreamcli >/dev/null; then
+    appstreamcli validate-tree --no-net "$PREFIX" >"$SCRATCH/appstream.log" 2>&1 ||
+        fail "appstreamcli rejects the installed metainfo: $(cat "$SCRATCH/appstream.log")"
+    grep -q '^[EW]:' "$SCRATCH/appstream.log" && fail "appstreamcli warns: $(cat "$SCRATCH/appstream.log")"
+fi
+
 # --- the first player: a fresh home ---------------------------------------------
 HOME1="$SCRATCH/home1"
 mkdir -p "$HOME1"
@@ -156,7 +172,7 @@ GAME="$FOLDER1"   # the pictures the screen is compared with
 wait_for_picture title.bmp 60 GAMEOVER.bmp
 check_links "$FOLDER1" "$PREFIX"
 [[ -f "$FOLDER1/config.txt" && ! -L "$FOLDER1/config.txt" ]] || fail "config.txt is not the player's own file"
-cmp -s "$FOLDER1/config.txt" "$PREFIX/share/headbot/config.txt" || fail "config.txt is not a copy of the installed one"
+cmp -s "$FOLDER1/config.txt" "$PREFIX/share/games/headbot/config.txt" || fail "config.txt is not a copy of the installed one"
 
 press Return
 wait_for_play 20
@@ -173,9 +189,9 @@ cp "$FOLDER1/saved" "$SCRATCH/saved1"
 echo "not numbers" >"$FOLDER1/config.txt"
 rm "$FOLDER1/level2" "$FOLDER1/level3"
 echo "my own level" >"$FOLDER1/level3"
-ln -s "$PREFIX/share/headbot/dropped.mid" "$FOLDER1/dropped.mid"
+ln -s "$PREFIX/share/games/headbot/dropped.mid" "$FOLDER1/dropped.mid"
 mv "$PREFIX" "$PREFIX.new"
-cp "$PREFIX.new/share/headbot/level1" "$PREFIX.new/share/headbot/added"
+cp "$PREFIX.new/share/games/headbot/level1" "$PREFIX.new/share/games/headbot/added"
 run_launcher rerun "$PREFIX.new" HOME="$HOME1"
 [[ "$STATUS" != 0 ]] || fail "the launcher without a display should fail"
 one_line "$RUN/stderr" "the launcher without a display"
@@ -184,14 +200,14 @@ grep -q "display" "$RUN/stderr" || fail "the launcher without a display says: $(
 cmp -s "$FOLDER1/saved" "$SCRATCH/saved1" || fail "a later run changed \"saved\""
 [[ "$(cat "$FOLDER1/level3")" == "my own level" ]] || fail "a later run replaced the player's own level3"
 [[ ! -L "$FOLDER1/dropped.mid" ]] || fail "a link to data the new version dropped was kept"
-[[ "$(readlink -f "$FOLDER1/added")" == "$PREFIX.new/share/headbot/added" ]] ||
+[[ "$(readlink -f "$FOLDER1/added")" == "$PREFIX.new/share/games/headbot/added" ]] ||
     fail "a file the new version added was not linked"
 # Without the player's level3, its link comes back.
 rm "$FOLDER1/level3"
 run_launcher rerun2 "$PREFIX.new" HOME="$HOME1"
 check_links "$FOLDER1" "$PREFIX.new"
 # Back to the first place, without the added file.
-rm "$PREFIX.new/share/headbot/added"
+rm "$PREFIX.new/share/games/headbot/added"
 mv "$PREFIX.new" "$PREFIX"
 run_launcher rerun3 "$PREFIX" HOME="$HOME1"
 check_links "$FOLDER1" "$PREFIX"
@@ -255,12 +271,12 @@ for package in "${needed[@]}"; do
 done
 dpkg-deb -c "$deb" | awk '{ print $6, $7, $8 }' >"$SCRATCH/contents"
 in_package() { grep -q "^\./usr/$1\( \|$\)" "$SCRATCH/contents"; }
-for path in bin/headbot lib/headbot/headbot lib/headbot/headbot-map lib/headbot/allegro.cfg \
+for path in games/headbot lib/games/headbot/headbot lib/games/headbot/headbot-map lib/games/headbot/allegro.cfg \
     share/applications/headbot.desktop share/icons/hicolor/64x64/apps/headbot.png; do
     in_package "$path" || fail "the package has no /usr/$path"
 done
 for name in $(game_data_names); do
-    in_package "share/headbot/$name" || fail "the package has no /usr/share/headbot/$name"
+    in_package "share/games/headbot/$name" || fail "the package has no /usr/share/games/headbot/$name"
 done
 # headbot-map's links to the pictures lead to files in the package.
 while read -r path arrow target; do
@@ -269,5 +285,17 @@ while read -r path arrow target; do
     in_package "${resolved#usr/}" || fail "the package's link $path leads to $target, which it lacks"
 done <"$SCRATCH/contents"
 dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/applications/headbot.desktop |
-    grep -qx "Exec=/usr/bin/headbot" || fail "the packaged menu entry does not start /usr/bin/headbot"
+    grep -qx "Exec=/usr/games/headbot" || fail "the packaged menu entry does not start /usr/games/headbot"
+for path in games/headbot share/man/man6/headbot.6.gz share/doc/headbot/copyright share/doc/headbot/changelog.gz \
+    share/metainfo/org.example.headbot.metainfo.xml; do
+    in_package "$path" || fail "the package has no /usr/$path"
+done
+# Debian's own check of the package: no error and no warning.
+if command -v lintian >/dev/null; then
+    lintian --display-info "$deb" >"$SCRATCH/lintian.log" 2>&1 || true
+    grep -E '^[EW]: ' "$SCRATCH/lintian.log" && fail "lintian reports errors or warnings"
+    grep -q 'hardening-no' "$SCRATCH/lintian.log" && fail "lintian: $(grep hardening-no "$SCRATCH/lintian.log")"
+else
+    fail "no lintian (apt-get install lintian)"
+fi
 echo "ok"
