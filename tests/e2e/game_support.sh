@@ -30,13 +30,14 @@ fail() {
     exit 1
 }
 
-# Starts Xvfb on a display number it picks itself and exports DISPLAY. Key
-# repeat is off: a key held while the test waits must stay one press, or a
-# repeated Esc would end the game behind the test's back.
+# Starts Xvfb on a display number it picks itself, with a screen of $1
+# (default 1024x768x24), and exports DISPLAY. Key repeat is off: a key held
+# while the test waits must stay one press, or a repeated Esc would end the
+# game behind the test's back.
 start_xvfb() {
     local fd_file
     fd_file=$(mktemp "$SCRATCH/display-XXXXXX")
-    Xvfb -displayfd 7 -screen 0 1024x768x24 -nolisten tcp \
+    Xvfb -displayfd 7 -screen 0 "${1:-1024x768x24}" -nolisten tcp \
         -ardelay 3600000 -arinterval 3600000 7>"$fd_file" \
         >"$SCRATCH/xvfb.log" 2>&1 &
     XVFB_PID=$!
