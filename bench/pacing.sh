@@ -1,17 +1,22 @@
 #!/usr/bin/env bash
-# Frame pacing of the real game under a private Xvfb: builds it with the
-# frame log and everything the shipped game has (pictures, tunes, the patch
-# index, sound effects), plays level 1 walking right and left for SECONDS
-# (default 60) with the shipped config.txt and the music playing through ALSA
+# Frame pacing of the real game under a private Xvfb of 3840 by 2160: builds
+# it with the frame log and everything the shipped game has (pictures, tunes,
+# the patch index, sound effects), plays level 1 walking right and left for
+# SECONDS (default 60) with the shipped config.txt's first four numbers, the
+# window enlarged by FACTOR (default 1) and the music playing through ALSA
 # into a file, and prints the median and 99th percentile of the frame period.
+#   bench/pacing.sh 60 1; bench/pacing.sh 60 2; bench/pacing.sh 60 4
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
+factor=${2:-1}
 cmake -S . -B build-pacing -DHEADBOT_FRAME_LOG=ON >/dev/null
 cmake --build build-pacing -j "$(nproc)" --target headbot game_files game_art game_music game_sounds >/dev/null
 work=$(mktemp -d)
 cp -r build-pacing/game "$work/game"
 rm -f "$work/game/saved"
+read -r width height delay skip _ <data/config.txt
+echo "$width $height $delay $skip $factor 0" >"$work/game/config.txt"
 
 # Everything a player's game folder has: without the tunes and the patch
 # index the synthesizer would sit idle and the pacing would not be theirs.
@@ -38,7 +43,7 @@ printf 'pcm.!default { type file; slave { pcm { type null } } file "%s" format "
     "$capture" >"$work/asound.conf"
 export ALSA_CONFIG_PATH="$work/asound.conf"
 printf '[sound]\nalsa_fragsize = 441\n' >>"$work/game/allegro.cfg"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 3840x2160x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 until grep -q '^[0-9]' "$work/display"; do sleep 0.1; done
@@ -61,7 +66,7 @@ sort -n "$work/game/frame_times.txt" | awk '
     { t[NR] = $1; sum += $1 }
     END {
         med = t[int(NR * 0.5)]; p99 = t[int(NR * 0.99)]
-        printf "frames %d, mean %.1f fps\n", NR, NR / (sum / 1e6)
+        printf "factor '"$factor"': frames %d, mean %.1f fps\n", NR, NR / (sum / 1e6)
         printf "period: median %d us, 99th percentile %d us (%.1f%% above the median), max %d us\n",
                med, p99, 100 * (p99 - med) / med, t[NR]
     }'
