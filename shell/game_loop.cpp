@@ -10,6 +10,7 @@
 #include "shell/music.h"
 #include "shell/pause.h"
 #include "shell/play_frame.h"
+#include "shell/play_record.h"
 #include "shell/presenter.h"
 #include "shell/screen_wait.h"
 #include "shell/sound_effects.h"
@@ -52,6 +53,7 @@ void wait_for_key() {
 void play_level() {
     while (!quit_held() && level_done == 0) {
         play_frame();
+        record_frame();  // the world as the frame left it: drawing and rest change nothing
         play_frame_sounds();
         log_frame_end();
         hold_while_paused(quit_held);  // between two frames: the world waits whole
@@ -77,6 +79,7 @@ void run_game() {
         read_progress();
         while (!quit_held() && game_over == 0) {
             load_level();
+            record_level_start();
             play_level();
         }
         show_picture(game_over_image);

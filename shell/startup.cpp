@@ -11,6 +11,7 @@
 #include "shell/game_loop.h"
 #include "shell/music.h"
 #include "shell/pause.h"
+#include "shell/play_record.h"
 #include "shell/presenter.h"
 #include "shell/sound_effects.h"
 #include "world/config.h"
@@ -72,11 +73,13 @@ int start_up() {
     }
     show_frame = [](BITMAP* frame) { present(frame, screen_width, screen_height); };
     watch_shell_keys();
+    open_play_record();
     return 0;
 }
 
 void tear_down() {
     stop_presenter();
+    close_play_record();
     destroy_assets();  // bitmaps outliving the library crash on release
     release_music();
     release_sound_effects();

@@ -1,0 +1,54 @@
+#include "shell/play_record.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "world/trace.h"
+#include "world/world.h"
+
+namespace {
+
+FILE* keys_out = nullptr;
+FILE* trace_out = nullptr;
+int64_t frames = 0;
+
+}  // namespace
+
+void open_play_record() {
+    const char* path = std::getenv("HEADBOT_RECORD");
+    if (!path || !*path) return;
+    keys_out = std::fopen(path, "w");
+    trace_out = std::fopen((std::string(path) + ".trace").c_str(), "w");
+    if (!keys_out || !trace_out) {
+        std::fprintf(stderr, "headbot: cannot write the recording %s; playing without it\n", path);
+        close_play_record();
+        return;
+    }
+    std::fputs("# keys held, frame by frame (the joystick is not recorded)\n", keys_out);
+    std::fputs(kTraceHeader, trace_out);
+}
+
+void record_level_start() {
+    if (keys_out) std::fprintf(keys_out, "# level %d\n", current_level);
+}
+
+void record_frame() {
+    if (!keys_out) return;
+    ++frames;
+    char keys[4] = {};
+    int n = 0;
+    if (held_keys.up) keys[n++] = 'U';
+    if (held_keys.left) keys[n++] = 'L';
+    if (held_keys.right) keys[n++] = 'R';
+    std::fprintf(keys_out, "1 %s\n", n ? keys : "-");
+    print_trace_line(trace_out, frames);
+}
+
+void close_play_record() {
+    for (FILE** f : {&keys_out, &trace_out}) {
+        if (*f) std::fclose(*f);
+        *f = nullptr;
+    }
+}
