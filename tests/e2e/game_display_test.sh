@@ -4,7 +4,7 @@
 # of four numbers the plain 640x480 window; the enlarged picture reduced by
 # its factor is the plain picture pixel for pixel; P holds play still with
 # Right held and lets it go on; Alt+Enter goes fullscreen and back with the
-# game running.
+# game running; config.txt can ask for fullscreen from the start.
 source "$(dirname "$0")/game_support.sh"
 
 geometry() {
@@ -140,6 +140,23 @@ until
     [[ $(differing "$SCRATCH/reduced.png" "$SCRATCH/plain-title.png") == 0 ]]
 do
     ((SECONDS < deadline)) || fail "the title at 4x, reduced, differs from the plain one"
+    sleep 0.3
+done
+end_with_esc
+
+# A sixth number 1 starts fullscreen, the picture at 4x in the middle.
+copy_game
+echo "640 480 10 0 0 1" >"$GAME/config.txt"
+start_game
+find_window
+expect_geometry 3840x2160 "config.txt asking for fullscreen"
+deadline=$((SECONDS + 30))
+until
+    screenshot
+    convert "$SCRATCH/shot.png" -crop 2560x1920+640+120 +repage -sample 25% "$SCRATCH/reduced.png"
+    [[ $(differing "$SCRATCH/reduced.png" "$SCRATCH/plain-title.png") == 0 ]]
+do
+    ((SECONDS < deadline)) || fail "fullscreen at start does not show the title centred at 4x"
     sleep 0.3
 done
 end_with_esc
