@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Pausing never changes what the world does next: the real game, recording
 # its play (HEADBOT_RECORD), is paused and resumed several times, with keys
-# pressed and released while it stands still; headbot-sim, given the keys
-# the game recorded, must go through the very same world frame by frame.
+# pressed and released while it stands still, and ended with Esc while
+# paused; headbot-sim, given the keys the game recorded, must go through the
+# very same world frame by frame.
 source "$(dirname "$0")/game_support.sh"
 : "${SIM:?SIM must name headbot-sim}"
 
@@ -34,6 +35,8 @@ key keyup Left
 press p
 sleep 0.2
 press p
+sleep 0.3
+press p                 # Esc while paused ends the game as in play
 sleep 0.3
 end_with_esc
 
