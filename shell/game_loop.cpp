@@ -29,7 +29,8 @@ std::atomic<bool> close_requested{false};
 bool quit_held() { return key[KEY_ESC] != 0 || close_requested; }
 
 // The title and game-over pictures are 640 by 480 whatever the screen size:
-// the library cuts them at a smaller screen, and a larger one stays black.
+// they are cut at a smaller screen, a larger one stays black, and the whole
+// is enlarged as the frames are.
 void show_picture(BITMAP* picture) { present(picture, 640, 480); }
 
 // readkey(), except that a new joystick button press or closing the window
