@@ -1,6 +1,7 @@
 #include "shell/play_record.h"
 
 #include <cstdint>
+#include <initializer_list>
 #include <cstdio>
 #include <cstdlib>
 #include <string>

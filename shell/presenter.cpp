@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <condition_variable>
+#include <initializer_list>
 #include <mutex>
 #include <thread>
 

@@ -1,6 +1,7 @@
 #include "simplify.h"
 
 #include <chrono>
+#include <initializer_list>
 #include <memory>
 
 #include "sim/frame.h"
