@@ -14,6 +14,7 @@
 #include "edit/open_level.h"
 #include "edit/test_play.h"
 #include "edit/win_search.h"
+#include "world/owned_file.h"
 #include "world/snapshot.h"
 #include "world/world.h"
 

@@ -1,11 +1,5 @@
 #include "world/level_document.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
 #include <iterator>
 #include <sstream>
 
@@ -54,50 +48,4 @@ void apply_level_document(const LevelDocument& doc) {
     mushroom_count = 0;
     for (const LevelRecord& r : doc.records) apply_level_record(r.letter, r.a, r.b);
     settle_level_start();
-}
-
-namespace {
-
-bool write_all(int fd, const std::string& text) {
-    size_t done = 0;
-    while (done < text.size()) {
-        ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            if (n == 0) errno = ENOSPC;
-            return false;
-        }
-        done += static_cast<size_t>(n);
-    }
-    return true;
-}
-
-}  // namespace
-
-bool write_file_atomically(const std::string& path, const std::string& text, std::string& error) {
-    std::string temp = path + ".XXXXXX";
-    int fd = mkstemp(temp.data());
-    if (fd < 0) {
-        error = std::string("cannot make a new file beside it: ") + std::strerror(errno);
-        return false;
-    }
-    // the new file gets the permissions a plain new file would get
-    const mode_t mask = umask(0);
-    umask(mask);
-    fchmod(fd, 0666 & ~mask);
-    bool ok = write_all(fd, text) && fsync(fd) == 0;
-    int saved_errno = errno;
-    if (close(fd) != 0 && ok) {
-        ok = false;
-        saved_errno = errno;
-    }
-    if (ok && std::rename(temp.c_str(), path.c_str()) != 0) {
-        ok = false;
-        saved_errno = errno;
-    }
-    if (!ok) {
-        unlink(temp.c_str());
-        error = std::string("cannot write: ") + std::strerror(saved_errno);
-    }
-    return ok;
 }

@@ -31,8 +31,3 @@ std::string level_document_text(const LevelDocument& doc);
 // progress file or a tune: the tables emptied, every record applied in
 // order, then the level start settled.
 void apply_level_document(const LevelDocument& doc);
-
-// Writes `text` to `path` through a new file in the same folder renamed over
-// the old one, so the old file stays whole when anything fails. False with a
-// reason in `error` when the text is not on disk.
-bool write_file_atomically(const std::string& path, const std::string& text, std::string& error);

@@ -11,6 +11,7 @@
 
 #include "support/level_text.h"
 #include "world/level_document.h"
+#include "world/owned_file.h"
 #include "world/world.h"
 
 namespace {
