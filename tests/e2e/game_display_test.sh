@@ -39,6 +39,21 @@ steady_shot() {
     done
 }
 
+# Waits until the screen, reduced by the factor, is the plain title pixel for
+# pixel: the enlarged picture is the game's own, only bigger.
+expect_reduced_title() {  # factor
+    local deadline=$((SECONDS + 30))
+    until
+        screenshot
+        convert "$SCRATCH/shot.png" -sample "$((100 / $1))%" "$SCRATCH/reduced.png"
+        [[ $(differing "$SCRATCH/reduced.png" "$SCRATCH/plain-title.png") == 0 ]]
+    do
+        ((SECONDS < deadline)) || fail "the title at $1x, reduced, differs from the plain one in" \
+            "$(differing "$SCRATCH/reduced.png" "$SCRATCH/plain-title.png") pixels"
+        sleep 0.3
+    done
+}
+
 hold_alt_enter() {
     timeout 10 xdotool keydown alt
     press Return
@@ -63,16 +78,7 @@ copy_game
 start_game
 find_window
 expect_geometry 1280x960 "the shipped config.txt on 1920x1080"
-deadline=$((SECONDS + 30))
-until
-    screenshot
-    convert "$SCRATCH/shot.png" -sample 50% "$SCRATCH/reduced.png"
-    [[ $(differing "$SCRATCH/reduced.png" "$SCRATCH/plain-title.png") == 0 ]]
-do
-    ((SECONDS < deadline)) || fail "the title at 2x, reduced, differs from the plain one in" \
-        "$(differing "$SCRATCH/reduced.png" "$SCRATCH/plain-title.png") pixels"
-    sleep 0.3
-done
+expect_reduced_title 2
 # every game pixel is a 2 by 2 square: enlarging the reduced picture gives it back
 convert "$SCRATCH/reduced.png" -sample 200% "$SCRATCH/again.png"
 [[ $(differing "$SCRATCH/again.png" "$SCRATCH/shot.png") == 0 ]] || fail "the 2x title is not made of 2x2 squares"
@@ -133,15 +139,7 @@ copy_game
 start_game
 find_window
 expect_geometry 2560x1920 "the shipped config.txt on 3840x2160"
-deadline=$((SECONDS + 30))
-until
-    screenshot
-    convert "$SCRATCH/shot.png" -sample 25% "$SCRATCH/reduced.png"
-    [[ $(differing "$SCRATCH/reduced.png" "$SCRATCH/plain-title.png") == 0 ]]
-do
-    ((SECONDS < deadline)) || fail "the title at 4x, reduced, differs from the plain one"
-    sleep 0.3
-done
+expect_reduced_title 4
 end_with_esc
 
 # A sixth number 1 starts fullscreen, the picture at 4x in the middle.
