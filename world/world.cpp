@@ -36,6 +36,13 @@ int32_t spider_count = 0;
 
 HeldKeys held_keys;
 
+void hold_keys(uint8_t keys) {
+    held_keys = HeldKeys();
+    held_keys.up = (keys & kKeyUp) != 0;
+    held_keys.left = (keys & kKeyLeft) != 0;
+    held_keys.right = (keys & kKeyRight) != 0;
+}
+
 FrameEvents frame_events;
 LastingContacts contacts_now;
 LastingContacts contacts_before;

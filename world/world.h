@@ -60,6 +60,14 @@ struct HeldKeys {
 };
 extern HeldKeys held_keys;
 
+// The three keys a key script or the solver holds, as bits of one byte.
+constexpr uint8_t kKeyUp = 1;
+constexpr uint8_t kKeyLeft = 2;
+constexpr uint8_t kKeyRight = 4;
+
+// Holds the keys set in `keys` and nothing else: the joystick rests.
+void hold_keys(uint8_t keys);
+
 bool is_boss_level(int32_t level);
 bool has_falling_spider(int32_t level);
 

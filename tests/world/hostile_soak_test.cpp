@@ -102,11 +102,7 @@ SoakResult soak(const LevelSet& levels, const char* config, uint32_t seed, int64
     while (result.fault.empty() && result.frames < frames) {
         if (run_left == 0) {
             run_left = 1 + random() % 200;
-            const uint32_t keys = random() % 8;
-            held_keys = HeldKeys();
-            held_keys.up = keys & 1;
-            held_keys.left = (keys >> 1) & 1;
-            held_keys.right = (keys >> 2) & 1;
+            hold_keys(static_cast<uint8_t>(random() % 8));
         }
         --run_left;
         run_frame();

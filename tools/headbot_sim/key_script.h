@@ -6,10 +6,17 @@
 #include <string>
 #include <vector>
 
+#include "world/world.h"
+
 struct KeyRun {
     int64_t count;  // frames, 1 or more
     bool up, left, right;
 };
+
+// The run's keys as the bits hold_keys() takes.
+inline uint8_t key_bits(const KeyRun& run) {
+    return (run.up ? kKeyUp : 0) | (run.left ? kKeyLeft : 0) | (run.right ? kKeyRight : 0);
+}
 
 struct KeyScript {
     std::vector<KeyRun> runs;

@@ -7,17 +7,6 @@
 #include "world/trace.h"
 #include "world/world.h"
 
-namespace {
-
-void hold(const KeyRun& keys) {
-    held_keys = HeldKeys();
-    held_keys.up = keys.up;
-    held_keys.left = keys.left;
-    held_keys.right = keys.right;
-}
-
-}  // namespace
-
 // Plays level after level until the K-th level end, a game over or the
 // frame limit; returns the outcome word.
 static const char* play_levels(const RunOptions& options, const KeyScript& script, FILE* out,
@@ -28,7 +17,7 @@ static const char* play_levels(const RunOptions& options, const KeyScript& scrip
         load_level();
         bool level_ended = false;
         while (frames < options.frames && !level_ended) {
-            hold(keys.next());
+            hold_keys(key_bits(keys.next()));
             run_frame();
             ++frames;
             if (options.trace) print_trace_line(out, frames);

@@ -34,11 +34,7 @@ ReplayFacts replay_script(const LevelStart& start, const std::string& text) {
     KeyCursor cursor(script);
     // one frame past the script's end, to be sure the win is its own doing
     for (facts.frames = 0; facts.frames <= total;) {
-        KeyRun keys = cursor.next();
-        held_keys = HeldKeys();
-        held_keys.up = keys.up;
-        held_keys.left = keys.left;
-        held_keys.right = keys.right;
+        hold_keys(key_bits(cursor.next()));
         run_frame();
         ++facts.frames;
         facts.headers += frame_events.header;

@@ -18,17 +18,10 @@ const uint16_t kHoldFrames[] = {8, 16, 24, 32, 48};
 
 enum class Outcome { going, won, lost };
 
-void hold(uint8_t keys) {
-    held_keys = HeldKeys();
-    held_keys.up = (keys & kKeyUp) != 0;
-    held_keys.left = (keys & kKeyLeft) != 0;
-    held_keys.right = (keys & kKeyRight) != 0;
-}
-
 // Plays up to `frames` frames and says how many ran before the level ended.
 Outcome play(uint8_t keys, int32_t frames, int32_t& played) {
     for (played = 0; played < frames;) {
-        hold(keys);
+        hold_keys(keys);
         run_frame();
         ++played;
         if (game_over) return Outcome::lost;

@@ -8,9 +8,7 @@
 #include <functional>
 #include <vector>
 
-constexpr uint8_t kKeyUp = 1;
-constexpr uint8_t kKeyLeft = 2;
-constexpr uint8_t kKeyRight = 4;
+#include "world/world.h"
 
 // Keys held together for a number of frames.
 struct Hold {

@@ -39,10 +39,7 @@ KeyPlan cut_at(const KeyPlan& plan, int32_t frames) {
 int32_t frames_to_win(const KeyPlan& plan) {
     int32_t frames = 0;
     for (const Hold& h : plan) {
-        held_keys = HeldKeys();
-        held_keys.up = (h.keys & kKeyUp) != 0;
-        held_keys.left = (h.keys & kKeyLeft) != 0;
-        held_keys.right = (h.keys & kKeyRight) != 0;
+        hold_keys(h.keys);
         for (int32_t i = 0; i < h.frames; ++i) {
             run_frame();
             ++frames;

@@ -10,19 +10,6 @@
 
 namespace {
 
-constexpr uint8_t kUp = 1, kLeft = 2, kRight = 4;
-
-uint8_t keys_of(const KeyRun& run) {
-    return (run.up ? kUp : 0) | (run.left ? kLeft : 0) | (run.right ? kRight : 0);
-}
-
-void hold(uint8_t keys) {
-    held_keys = HeldKeys();
-    held_keys.up = (keys & kUp) != 0;
-    held_keys.left = (keys & kLeft) != 0;
-    held_keys.right = (keys & kRight) != 0;
-}
-
 // Run lengths are held to the longest play anyone measures.
 constexpr int64_t kLongestScript = 10000000;
 
@@ -32,7 +19,7 @@ FrameKeys frame_keys(const KeyScript& script) {
     FrameKeys keys;
     for (const KeyRun& run : script.runs) {
         int64_t room = kLongestScript - static_cast<int64_t>(keys.size());
-        keys.insert(keys.end(), static_cast<size_t>(std::min(run.count, room)), keys_of(run));
+        keys.insert(keys.end(), static_cast<size_t>(std::min(run.count, room)), key_bits(run));
     }
     return keys;
 }
@@ -47,7 +34,7 @@ Play play_level(const std::string& level_text, int32_t level, const FrameKeys& k
     Play play;
     while (play.frames < limit) {
         uint8_t now = play.frames < static_cast<int64_t>(keys.size()) ? keys[play.frames] : 0;
-        hold(now);
+        hold_keys(now);
         run_frame();
         ++play.frames;
         // the game's own header: the first frame of the ball on the robot's head
@@ -69,7 +56,7 @@ FrameKeys shifted(const KeyScript& script, size_t run, int64_t shift) {
     int64_t start = 0;
     for (size_t i = 0; i < run; ++i) start = std::min(total, start + std::min(total, script.runs[i].count));
     int64_t end = std::min(total, start + std::min(total, script.runs[run].count));
-    uint8_t own = keys_of(script.runs[run]);
+    uint8_t own = key_bits(script.runs[run]);
     // the gap left behind is filled by the neighbour on that side (nothing
     // before the first run and after the last)
     uint8_t fill = 0;
