@@ -23,20 +23,12 @@ wait_for_output "saved mine (7 records), cleared" 5
 # Esc ends a play; the editor goes on, and a change takes the mark away
 key F5
 sleep 0.5
-timeout 10 xdotool keydown Escape
-wait_for_output "play stopped" 10
-sleep 0.2
-timeout 10 xdotool keyup Escape
-sleep 0.2
-[[ -s "$SCRATCH/editor.status" ]] && fail "the Esc that ended the play also ended the editor"
+escape_until "play stopped" "ended the play"
 quit_editor
 grep -q "mine: saved, cleared" "$EDITOR_OUT" || fail "a won and saved level is not cleared: $(tail -3 "$EDITOR_OUT")"
 
 # headbot-sim replays the script to the same win
-mkdir -p "$SCRATCH/sim"
-cp "$LEVELS/mine" "$SCRATCH/sim/level1"
-cp "$GAME/config.txt" "$SCRATCH/sim/"
-result=$("$SIM" -C "$SCRATCH/sim" --level 1 --input "$LEVELS/mine.keys" --frames 100000 | tail -n1)
+result=$(sim_play "$LEVELS/mine" "$LEVELS/mine.keys" --frames 100000 | tail -n1)
 frames=$(sed -n 's/^# headbot-edit: .*, \([0-9]*\) frames on .*/\1/p' "$LEVELS/mine.keys")
 [[ $result == "result: won frames=$frames "* ]] ||
     fail "headbot-sim gives \"$result\" for the recorded play of $frames frames"

@@ -14,10 +14,7 @@ key F6
 wait_for_output "a win exists" 40
 [[ -f "$LEVELS/mine.solved.keys" ]] || fail "no key script after a search that found a win"
 [[ -e "$LEVELS/mine.keys" ]] && fail "a search cleared the level: only a play of its maker does"
-mkdir -p "$SCRATCH/sim"
-cp "$LEVELS/mine" "$SCRATCH/sim/level1"
-cp "$GAME/config.txt" "$SCRATCH/sim/"
-result=$("$SIM" -C "$SCRATCH/sim" --level 1 --input "$LEVELS/mine.solved.keys" | tail -n1)
+result=$(sim_play "$LEVELS/mine" "$LEVELS/mine.solved.keys" | tail -n1)
 [[ $result == "result: won "* ]] || fail "headbot-sim gives \"$result\" for the keys the search found"
 
 # a closed roof: the search runs until Esc stops it, and the editor stays
@@ -29,12 +26,7 @@ start_editor "$LEVELS/closed"
 key F6
 wait_for_output "searching for a win" 10
 sleep 1.5
-timeout 10 xdotool keydown Escape
-wait_for_output "search stopped, no win found yet" 10
-sleep 0.2
-timeout 10 xdotool keyup Escape
-sleep 0.3
-[[ -s "$SCRATCH/editor.status" ]] && fail "the Esc that stopped the search also ended the editor"
+escape_until "search stopped, no win found yet" "stopped the search"
 [[ -e "$LEVELS/closed.solved.keys" ]] && fail "keys written for a level with no win found"
 quit_editor
 

@@ -105,3 +105,24 @@ quit_editor() {
     EDITOR_PID=""
     [[ $(cat "$SCRATCH/editor.status") == 0 ]] || fail "the editor ended with $(cat "$SCRATCH/editor.status")"
 }
+
+# Holds Esc until the editor says a message, then lets go. The Esc must only
+# have stopped what the editor was doing (named by the second argument), not
+# the editor.
+escape_until() {
+    timeout 10 xdotool keydown Escape
+    wait_for_output "$1" 10
+    sleep 0.2
+    timeout 10 xdotool keyup Escape
+    sleep 0.3
+    if [[ -s "$SCRATCH/editor.status" ]]; then fail "the Esc that $2 also ended the editor"; fi
+}
+
+# headbot-sim on a level file with a key script ("-": standard input),
+# played as level 1 with the game's screen.
+sim_play() {  # sim_play LEVEL_FILE KEY_SCRIPT [HEADBOT-SIM ARGS...]
+    mkdir -p "$SCRATCH/sim"
+    cp "$1" "$SCRATCH/sim/level1"
+    cp "$GAME/config.txt" "$SCRATCH/sim/"
+    "$SIM" -C "$SCRATCH/sim" --level 1 --input "$2" "${@:3}"
+}
