@@ -41,6 +41,15 @@ void on_key(int scancode) {
 }
 END_OF_FUNCTION(on_key)
 
+template <class Event>
+bool take_first(std::deque<Event>& events, Event& event) {
+    std::lock_guard<std::mutex> guard(queue_lock);
+    if (events.empty()) return false;
+    event = events.front();
+    events.pop_front();
+    return true;
+}
+
 }  // namespace
 
 void start_input_events() {
@@ -53,13 +62,7 @@ void stop_input_events() {
     keyboard_lowlevel_callback = nullptr;
 }
 
-bool next_key_event(KeyEvent& event) {
-    std::lock_guard<std::mutex> guard(queue_lock);
-    if (keys.empty()) return false;
-    event = keys.front();
-    keys.pop_front();
-    return true;
-}
+bool next_key_event(KeyEvent& event) { return take_first(keys, event); }
 
 bool escape_waiting() {
     std::lock_guard<std::mutex> guard(queue_lock);
@@ -73,10 +76,4 @@ void drop_key_events() {
     keys.clear();
 }
 
-bool next_mouse_event(MouseEvent& event) {
-    std::lock_guard<std::mutex> guard(queue_lock);
-    if (queue.empty()) return false;
-    event = queue.front();
-    queue.pop_front();
-    return true;
-}
+bool next_mouse_event(MouseEvent& event) { return take_first(queue, event); }

@@ -210,22 +210,18 @@ bool LevelEdit::set_size(int32_t width, int32_t height) {
     return true;
 }
 
-bool LevelEdit::undo() {
-    end_gesture();
-    if (undo_.empty()) return false;
-    redo_.push_back(std::move(doc_));
-    doc_ = std::move(undo_.back());
-    undo_.pop_back();
-    rebuild();
-    return true;
-}
+bool LevelEdit::undo() { return step_back(undo_, redo_); }
 
-bool LevelEdit::redo() {
+bool LevelEdit::redo() { return step_back(redo_, undo_); }
+
+// Undo and redo are the same move between the two histories, in opposite
+// directions: the level as it stands goes onto the other one.
+bool LevelEdit::step_back(std::vector<LevelDocument>& from, std::vector<LevelDocument>& to) {
     end_gesture();
-    if (redo_.empty()) return false;
-    undo_.push_back(std::move(doc_));
-    doc_ = std::move(redo_.back());
-    redo_.pop_back();
+    if (from.empty()) return false;
+    to.push_back(std::move(doc_));
+    doc_ = std::move(from.back());
+    from.pop_back();
     rebuild();
     return true;
 }

@@ -67,6 +67,7 @@ public:
 
 private:
     void begin_change();
+    bool step_back(std::vector<LevelDocument>& from, std::vector<LevelDocument>& to);
     void append(const LevelRecord& record);
     int32_t last_record(char letter) const;
 
