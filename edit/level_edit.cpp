@@ -33,6 +33,16 @@ TableRoom room_for(Kind kind) {
     }
 }
 
+// A table's entries as the editor finds them, each with the record it came from.
+template <class Entry>
+void add_placed(std::vector<PlacedObject>& objects, const Entry* table, int32_t count,
+                const std::vector<int32_t>& record_of) {
+    for (int32_t i = 0; i < count; ++i) {
+        const Entry& o = table[i];
+        objects.push_back({record_of[static_cast<size_t>(i)], o.x, o.y, o.width, o.height});
+    }
+}
+
 }  // namespace
 
 const KindInfo& kind_info(Kind kind) { return kKinds[static_cast<int>(kind)]; }
@@ -83,22 +93,10 @@ void LevelEdit::rebuild() {
     settle_level_start();
 
     objects_.clear();
-    for (int32_t i = 0; i < mushroom_count; ++i) {
-        const Mushroom& o = mushrooms[i];
-        objects_.push_back({mushroom[i], o.x, o.y, o.width, o.height});
-    }
-    for (int32_t i = 0; i < ground_count; ++i) {
-        const GroundTile& o = ground_tiles[i];
-        objects_.push_back({ground[i], o.x, o.y, o.width, o.height});
-    }
-    for (int32_t i = 0; i < block_count; ++i) {
-        const Block& o = blocks[i];
-        objects_.push_back({block[i], o.x, o.y, o.width, o.height});
-    }
-    for (int32_t i = 0; i < spider_count; ++i) {
-        const Spider& o = spiders[i];
-        objects_.push_back({spider[i], o.x, o.y, o.width, o.height});
-    }
+    add_placed(objects_, mushrooms, mushroom_count, mushroom);
+    add_placed(objects_, ground_tiles, ground_count, ground);
+    add_placed(objects_, blocks, block_count, block);
+    add_placed(objects_, spiders, spider_count, spider);
     if (robot >= 0) objects_.push_back({robot, player.x, player.y, player.width, player.height});
 }
 
