@@ -130,6 +130,4 @@ void toggle_fullscreen() {
     resume_presenting(placement);
 }
 
-bool is_fullscreen() { return fullscreen; }
-
 Placement display_placement() { return placement; }

@@ -11,8 +11,6 @@ bool open_display();
 // the game stays in the one it had; the world is not touched.
 void toggle_fullscreen();
 
-bool is_fullscreen();
-
 // Where the picture lies on the screen in the present mode.
 struct Placement;
 Placement display_placement();
