@@ -12,7 +12,7 @@ const char kFingerprintMark[] = "# level fingerprint ";
 
 void KeyRecord::add_frame(bool up, bool left, bool right) {
     if (!runs_.empty()) {
-        HeldRun& last = runs_.back();
+        KeyRun& last = runs_.back();
         if (last.up == up && last.left == left && last.right == right) {
             ++last.count;
             return;
@@ -23,7 +23,7 @@ void KeyRecord::add_frame(bool up, bool left, bool right) {
 
 int64_t KeyRecord::frames() const {
     int64_t n = 0;
-    for (const HeldRun& r : runs_) n += r.count;
+    for (const KeyRun& r : runs_) n += r.count;
     return n;
 }
 
@@ -49,13 +49,7 @@ std::string key_script_text(const KeyRecord& record, const std::string& level_na
     out << "# replay: headbot-sim -C DIR --level " << level << " --input THIS_FILE, with the level"
         << " as DIR/" << (entry ? entry->file : "?") << " beside a config.txt of that screen size\n";
     out << kFingerprintMark << fingerprint << "\n";
-    for (const HeldRun& r : record.runs()) {
-        std::string keys;
-        if (r.up) keys += 'U';
-        if (r.left) keys += 'L';
-        if (r.right) keys += 'R';
-        out << r.count << ' ' << (keys.empty() ? "-" : keys) << '\n';
-    }
+    for (const KeyRun& r : record.runs()) out << key_script_line(r);
     return out.str();
 }
 

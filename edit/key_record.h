@@ -6,23 +6,19 @@
 #include <string>
 #include <vector>
 
+#include "tools/headbot_sim/key_script.h"
 #include "world/level_document.h"
-
-struct HeldRun {
-    int64_t count;
-    bool up, left, right;
-};
 
 class KeyRecord {
 public:
     void clear() { runs_.clear(); }
     // One frame's keys; the joystick counts as the key it stands for.
     void add_frame(bool up, bool left, bool right);
-    const std::vector<HeldRun>& runs() const { return runs_; }
+    const std::vector<KeyRun>& runs() const { return runs_; }
     int64_t frames() const;
 
 private:
-    std::vector<HeldRun> runs_;
+    std::vector<KeyRun> runs_;
 };
 
 // A short fingerprint of the level as it is saved: a key script names the

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "tools/headbot_sim/key_script.h"
 #include "world/trace.h"
 #include "world/world.h"
 
@@ -38,12 +39,8 @@ void record_level_start() {
 void record_frame() {
     if (!keys_out) return;
     ++frames;
-    char keys[4] = {};
-    int n = 0;
-    if (held_keys.up) keys[n++] = 'U';
-    if (held_keys.left) keys[n++] = 'L';
-    if (held_keys.right) keys[n++] = 'R';
-    std::fprintf(keys_out, "1 %s\n", n ? keys : "-");
+    const KeyRun frame{1, held_keys.up != 0, held_keys.left != 0, held_keys.right != 0};
+    std::fputs(key_script_line(frame).c_str(), keys_out);
     print_trace_line(trace_out, frames);
 }
 

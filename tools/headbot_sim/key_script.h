@@ -18,6 +18,12 @@ inline uint8_t key_bits(const KeyRun& run) {
     return (run.up ? kKeyUp : 0) | (run.left ? kKeyLeft : 0) | (run.right ? kKeyRight : 0);
 }
 
+// One line of a script, as the reader reads it: "COUNT KEYS", "-" for none.
+inline std::string key_script_line(const KeyRun& run) {
+    std::string keys = std::string(run.up ? "U" : "") + (run.left ? "L" : "") + (run.right ? "R" : "");
+    return std::to_string(run.count) + " " + (keys.empty() ? "-" : keys) + "\n";
+}
+
 struct KeyScript {
     std::vector<KeyRun> runs;
 };

@@ -7,13 +7,9 @@
 
 std::string script_text(const KeyPlan& plan) {
     std::string text;
-    for (const Hold& h : plan) {
-        std::string keys;
-        if (h.keys & kKeyUp) keys += 'U';
-        if (h.keys & kKeyLeft) keys += 'L';
-        if (h.keys & kKeyRight) keys += 'R';
-        text += std::to_string(h.frames) + " " + (keys.empty() ? "-" : keys) + "\n";
-    }
+    for (const Hold& h : plan)
+        text += key_script_line({h.frames, (h.keys & kKeyUp) != 0, (h.keys & kKeyLeft) != 0,
+                                 (h.keys & kKeyRight) != 0});
     return text;
 }
 
