@@ -32,14 +32,7 @@ int usage() {
     return 2;
 }
 
-
 std::string base_name(const std::string& path) { return path.substr(path.find_last_of('/') + 1); }
-
-int32_t level_named(const std::string& path) {
-    int32_t named = level_of_file_name(path);
-    return named != 0 ? named : 1;
-}
-
 
 int fail(const std::string& message) {
     std::fprintf(stderr, "headbot-edit: %s\n", message.c_str());
@@ -56,7 +49,7 @@ void request_close() { close_requested = true; }
 int main(int argc, char** argv) {
     if (argc != 2 && !(argc == 4 && std::strcmp(argv[2], "--level") == 0)) return usage();
     const std::string level_path = absolute_path(argv[1]);
-    int32_t level = level_named(level_path);
+    int32_t level = level_of_file_name(level_path);
     if (argc == 4) {
         char* end = nullptr;
         const long n = std::strtol(argv[3], &end, 10);

@@ -25,5 +25,5 @@ int32_t level_of_file_name(const std::string& path) {
     const std::string name = path.substr(path.find_last_of('/') + 1);
     for (const LevelEntry& e : level_table)
         if (name == e.file) return e.level;
-    return 0;
+    return 1;
 }

@@ -20,8 +20,9 @@ const LevelEntry* level_entry(int32_t level);
 // The level a progress letter stands for, or 0 for a letter that stands for none.
 int32_t level_of_progress_letter(char letter);
 
-// The level whose file has the name that ends this path ("DIR/boss1" is 4),
-// or 0: the level makers' tools play a file as the level it stands in for.
+// The level whose file has the name that ends this path ("DIR/boss1" is 4):
+// the level makers' tools play a file as the level it stands in for, and a
+// file named after none as level 1, as headbot-sim plays it.
 int32_t level_of_file_name(const std::string& path);
 
 constexpr const char* kTitleTune = "SMWL1FZero.mid";

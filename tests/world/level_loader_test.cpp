@@ -210,12 +210,12 @@ TEST(LevelLoader, StartsTheLevelsTuneOnlyWhereTheTableNamesOne) {
 }
 
 // The level makers' tools play a file as the level it is named after, so a
-// boss file keeps its boss wherever it lies; other names stand for none.
+// boss file keeps its boss wherever it lies; any other name plays as level 1.
 TEST(LevelTable, AFileNameStandsForItsLevelWhateverTheFolder) {
     EXPECT_EQ(level_of_file_name("boss1"), 4);
     EXPECT_EQ(level_of_file_name("/tmp/my levels/boss2"), 7);
     EXPECT_EQ(level_of_file_name("./level5"), 5);
-    EXPECT_EQ(level_of_file_name("boss1.keys"), 0);
-    EXPECT_EQ(level_of_file_name("level1/"), 0);
-    EXPECT_EQ(level_of_file_name(""), 0);
+    EXPECT_EQ(level_of_file_name("boss1.keys"), 1);
+    EXPECT_EQ(level_of_file_name("level1/"), 1);
+    EXPECT_EQ(level_of_file_name(""), 1);
 }

@@ -89,10 +89,7 @@ int main(int argc, char** argv) {
         }
     }
     if (!have_file) usage();
-    if (!have_level) {
-        int32_t named = level_of_file_name(start.level_file);
-        start.level = named != 0 ? named : 1;
-    }
+    if (!have_level) start.level = level_of_file_name(start.level_file);
     // the screen size steers the camera, which bounds the robot: use the
     // one headbot-sim -C DIR would read beside the level
     start.config_file = directory_of(start.level_file) + "config.txt";

@@ -31,13 +31,6 @@ int usage() {
     return 2;
 }
 
-
-int32_t level_named(const std::string& path) {
-    int32_t named = level_of_file_name(path);
-    return named != 0 ? named : 1;
-}
-
-
 bool load_level_file(const std::string& path) {
     std::ifstream in(path);
     if (!in) return false;
@@ -53,7 +46,7 @@ int main(int argc, char** argv) {
     if (argc != 3 && !(argc == 5 && std::strcmp(argv[3], "--level") == 0)) return usage();
     const std::string level_path = absolute_path(argv[1]);
     const std::string output = absolute_path(argv[2]);
-    current_level = argc == 5 ? std::atoi(argv[4]) : level_named(level_path);
+    current_level = argc == 5 ? std::atoi(argv[4]) : level_of_file_name(level_path);
     if (current_level < 1 || current_level > kLevelCount) return usage();
 
     if (!load_level_file(level_path)) {

@@ -38,12 +38,6 @@ int usage() {
     std::exit(1);
 }
 
-// a file not named after a level plays as level 1, as in headbot-sim
-int32_t level_named(const std::string& path) {
-    int32_t named = level_of_file_name(path);
-    return named != 0 ? named : 1;
-}
-
 std::string read_file(const std::string& path, const char* what) {
     // a folder opens as a stream on this system and reads as empty
     struct stat st;
@@ -80,7 +74,7 @@ std::vector<int> run_line_numbers(const std::string& text) {
 int main(int argc, char** argv) {
     if (argc < 3) return usage();
     std::string level_path = argv[1], script_path = argv[2];
-    int32_t level = level_named(level_path);
+    int32_t level = level_of_file_name(level_path);
     bool list_lines = false;
     for (int i = 3; i < argc; ++i) {
         if (std::strcmp(argv[i], "--lines") == 0) {
