@@ -59,8 +59,6 @@ bool shift_held() { return (key_shifts & KB_SHIFT_FLAG) || key[KEY_LSHIFT] || ke
 int32_t floor_div(int32_t v, int32_t d) { return v >= 0 ? v / d : -((-v + d - 1) / d); }
 int32_t snap_step(int32_t d) { return floor_div(d + kCell / 2, kCell) * kCell; }
 
-std::string name_of(const std::string& path) { return path.substr(path.find_last_of('/') + 1); }
-
 // The view may go half a screen past each edge of the level, no further.
 void keep_view_near_level(EditorScreen& s) {
     const int32_t lo_x = -screen_width / 2, lo_y = -screen_height / 2;
@@ -79,11 +77,11 @@ void save(Editor& e) {
     std::string error;
     const LevelDocument& doc = e.edit.document();
     if (!write_file_atomically(e.path, level_document_text(doc), error)) {
-        say(e, "NOT SAVED: " + name_of(e.path) + " " + error + "; the old file is kept");
+        say(e, "NOT SAVED: " + file_name_of(e.path) + " " + error + "; the old file is kept");
         return;
     }
     e.edit.mark_saved();
-    say(e, "saved " + name_of(e.path) + " (" + std::to_string(doc.records.size()) +
+    say(e, "saved " + file_name_of(e.path) + " (" + std::to_string(doc.records.size()) +
                        " records)" + (e.edit.cleared() ? ", cleared" : ""));
 }
 
@@ -120,12 +118,12 @@ void play(Editor& e, std::atomic<bool>& close_requested) {
     } else {
         std::string error;
         const std::string text =
-            key_script_text(record, name_of(e.path), e.edit.level(), level_fingerprint(doc));
+            key_script_text(record, file_name_of(e.path), e.edit.level(), level_fingerprint(doc));
         if (write_file_atomically(e.keys_path, text, error)) {
             e.edit.mark_cleared();
-            say(e, "WON in " + frames + ": cleared, keys in " + name_of(e.keys_path));
+            say(e, "WON in " + frames + ": cleared, keys in " + file_name_of(e.keys_path));
         } else {
-            say(e, "won, but " + name_of(e.keys_path) + " " + error);
+            say(e, "won, but " + file_name_of(e.keys_path) + " " + error);
         }
     }
 }
@@ -162,13 +160,13 @@ void search(Editor& e, std::atomic<bool>& close_requested) {
     }
     const std::string path = e.path + ".solved.keys";
     const std::string text = "# found by the editor's search, not played\n" +
-                             key_script_text(found.record, name_of(e.path), e.edit.level(), level_fingerprint(doc));
+                             key_script_text(found.record, file_name_of(e.path), e.edit.level(), level_fingerprint(doc));
     std::string error;
     const std::string frames = std::to_string(found.record.frames()) + " frames";
     if (write_file_atomically(path, text, error))
-        say(e, "a win exists: " + frames + " (" + searched + "), keys in " + name_of(path));
+        say(e, "a win exists: " + frames + " (" + searched + "), keys in " + file_name_of(path));
     else
-        say(e, "a win exists: " + frames + ", but " + name_of(path) + " " + error);
+        say(e, "a win exists: " + frames + ", but " + file_name_of(path) + " " + error);
 }
 
 void try_quit(Editor& e) {
@@ -409,14 +407,14 @@ void run_editor(const std::string& level_path, int32_t level, std::atomic<bool>&
     Editor e;
     e.path = level_path;
     e.keys_path = level_path + ".keys";
-    e.screen.file_name = name_of(level_path);
+    e.screen.file_name = file_name_of(level_path);
     std::string message;
     const LevelDocument doc = open_level_file(level_path, message);
     e.edit.open(doc, level);
     // a key script beside the file that won this very level keeps it cleared
     if (fingerprint_in_key_script(read_small_file(e.keys_path)) == level_fingerprint(doc)) {
         e.edit.mark_cleared();
-        message += "; cleared by " + name_of(e.keys_path);
+        message += "; cleared by " + file_name_of(e.keys_path);
     }
     say(e, message);
     view_level_start(e.screen);

@@ -13,6 +13,7 @@
 
 #include "edit/edit_view.h"
 #include "edit/editor_input.h"
+#include "edit/open_level.h"
 #include "render/asset_files.h"
 #include "render/assets.h"
 #include "shell/sound_effects.h"
@@ -31,8 +32,6 @@ int usage() {
                  "  by default the level whose file has that name, else 1\n");
     return 2;
 }
-
-std::string base_name(const std::string& path) { return path.substr(path.find_last_of('/') + 1); }
 
 int fail(const std::string& message) {
     std::fprintf(stderr, "headbot-edit: %s\n", message.c_str());
@@ -88,7 +87,7 @@ int main(int argc, char** argv) {
     set_color_depth(16);
     if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, screen_width, screen_height, 0, 0) != 0)
         return fail(std::string("cannot open a window: ") + allegro_error);
-    set_window_title(("headbot-edit " + base_name(level_path)).c_str());
+    set_window_title(("headbot-edit " + file_name_of(level_path)).c_str());
     set_close_button_callback(request_close);
     std::string failure;
     if (!create_assets(failure)) return fail(failure);

@@ -16,8 +16,6 @@ namespace {
 // here, cut at a line end so no number is cut in two.
 constexpr size_t kMostBytesRead = 16 * 1024 * 1024;
 
-std::string name_of(const std::string& path) { return path.substr(path.find_last_of('/') + 1); }
-
 LevelDocument new_level() {
     // the world's own defaults, written out so the level does not depend
     // on the level played before it
@@ -38,8 +36,10 @@ std::string read_small_file(const std::string& path) {
     return text;
 }
 
+std::string file_name_of(const std::string& path) { return path.substr(path.find_last_of('/') + 1); }
+
 LevelDocument open_level_file(const std::string& path, std::string& message) {
-    const std::string name = name_of(path);
+    const std::string name = file_name_of(path);
     struct stat info {};
     if (stat(path.c_str(), &info) != 0) {
         if (errno == ENOENT) {
