@@ -10,6 +10,7 @@
 #include <mutex>
 #include <thread>
 
+#include "shell/overlay.h"
 #include "world/world.h"
 
 namespace {
@@ -115,6 +116,8 @@ void present(BITMAP* picture, int width, int height) {
         if (!next_picture) return;
         clear_bitmap(next_picture);
         blit(picture, next_picture, 0, 0, 0, 0, width, height);
+        // on the copy: the picture the world was drawn in stays as it was
+        draw_overlays(next_picture, screen_width, screen_height);
         picture_waiting = true;
     }
     wake.notify_one();

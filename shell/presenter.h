@@ -27,7 +27,8 @@ bool start_presenter(Placement placement);
 void stop_presenter();
 
 // Shows the top-left `width` by `height` of `picture` as the next picture,
-// black beyond it; a copy is taken, so `picture` may change at once.
+// black beyond it, with the overlays drawn over it; a copy is taken, so
+// `picture` may change at once.
 void present(BITMAP* picture, int width, int height);
 
 // The "PAUSED" sign over the picture on the screen, or not.
