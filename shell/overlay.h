@@ -8,8 +8,17 @@
 
 struct BITMAP;
 
-// Drawn in this order, each over the ones before it.
-enum class OverlayLayer { kHud, kCard, kTitle, kCount };
+// Drawn in this order, each over the ones before it. Each part of the game
+// that shows something has a layer of its own, so none clears another's.
+enum class OverlayLayer {
+    kHealth,     // the health bar's frame
+    kCue,        // a short cue where something happened (the ball lost)
+    kClock,      // the time trial's clock and splits
+    kPackTitle,  // a level pack's title and author on the title screen
+    kTitleHint,  // the title screen's line about the time trial
+    kCard,       // a level's card, the ending: over everything else
+    kCount
+};
 
 // Draws onto the copy, which is the game's screen size (width by height).
 using OverlayDraw = std::function<void(BITMAP* copy, int width, int height)>;
