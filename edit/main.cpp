@@ -5,7 +5,6 @@
 
 #include <atomic>
 #include <climits>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -19,6 +18,7 @@
 #include "shell/sound_effects.h"
 #include "world/config.h"
 #include "world/level_table.h"
+#include "world/owned_file.h"
 #include "world/world.h"
 
 namespace {
@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
         level = static_cast<int32_t>(n);
     }
     // a file size limit is a failed save, not the end of the editor and its edits
-    std::signal(SIGXFSZ, SIG_IGN);
+    let_oversized_writes_fail();
 
     // the player's settings where the editor is started, else the game's own
     if (access("config.txt", R_OK) != 0) enter_program_folder();

@@ -36,8 +36,6 @@ std::string read_small_file(const std::string& path) {
     return text;
 }
 
-std::string file_name_of(const std::string& path) { return path.substr(path.find_last_of('/') + 1); }
-
 LevelDocument open_level_file(const std::string& path, std::string& message) {
     const std::string name = file_name_of(path);
     struct stat info {};

@@ -1,9 +1,6 @@
 #include "shell/display_mode.h"
 
 #include <allegro.h>
-#ifdef ALLEGRO_WITH_XWINDOWS
-#include <xalleg.h>
-#endif
 
 #include <cstdio>
 #include <cstdlib>
@@ -12,6 +9,7 @@
 #include "render/asset_files.h"
 #include "shell/presenter.h"
 #include "shell/startup.h"
+#include "shell/window_style.h"
 #include "shell/scale.h"
 #include "world/config.h"
 #include "world/world.h"
@@ -28,46 +26,6 @@ DesktopSize desktop() {
     if (get_desktop_resolution(&w, &h) == 0) size = {w, h};
     return size;
 }
-
-#ifdef ALLEGRO_WITH_XWINDOWS
-// Allegro's own fullscreen switches the monitor's mode, which many X servers
-// cannot do; a borderless window as large as the desktop works on all. The
-// window manager is asked for its fullscreen state, and a missing window
-// manager is served by the window's size and place alone.
-void ask_window_manager(bool full) {
-    XLOCK();
-    Display* display = _xwin.display;
-    Window window = _xwin.wm_window ? _xwin.wm_window : _xwin.window;
-    if (display && window) {
-        struct {
-            unsigned long flags, functions, decorations;
-            long input_mode;
-            unsigned long status;
-        } motif = {2, 0, full ? 0ul : 1ul, 0, 0};  // 2: the decorations field counts
-        Atom motif_hints = XInternAtom(display, "_MOTIF_WM_HINTS", False);
-        XChangeProperty(display, window, motif_hints, motif_hints, 32, PropModeReplace,
-                        reinterpret_cast<unsigned char*>(&motif), 5);
-        XEvent event = {};
-        event.xclient.type = ClientMessage;
-        event.xclient.window = window;
-        event.xclient.message_type = XInternAtom(display, "_NET_WM_STATE", False);
-        event.xclient.format = 32;
-        event.xclient.data.l[0] = full ? 1 : 0;  // add or remove
-        event.xclient.data.l[1] = static_cast<long>(XInternAtom(display, "_NET_WM_STATE_FULLSCREEN", False));
-        event.xclient.data.l[3] = 1;  // asked by an application
-        XSendEvent(display, DefaultRootWindow(display), False,
-                   SubstructureRedirectMask | SubstructureNotifyMask, &event);
-        if (full) {
-            XMoveWindow(display, window, 0, 0);
-            XRaiseWindow(display, window);
-        }
-        XFlush(display);
-    }
-    XUNLOCK();
-}
-#else
-void ask_window_manager(bool) {}
-#endif
 
 // The 16-bit pixel layout a mode leaves behind.
 struct PixelLayout {
@@ -86,6 +44,7 @@ PixelLayout pixel_layout() { return {_rgb_r_shift_16, _rgb_g_shift_16, _rgb_b_sh
 
 bool set_mode(bool full) {
     const DesktopSize size = desktop();
+    before_window_mode(full);
     if (full) {
         if (size.width <= 0 || size.height <= 0) return false;  // nothing to fill
         if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, size.width, size.height, 0, 0) != 0) return false;
@@ -98,7 +57,7 @@ bool set_mode(bool full) {
             return false;
         placement = {0, 0, scale};
     }
-    ask_window_manager(full);
+    after_window_mode(full);
     fullscreen = full;
     return true;
 }

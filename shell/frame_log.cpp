@@ -21,7 +21,7 @@ void log_frame_end() {
 }
 
 void write_frame_log() {
-    FILE* out = std::fopen("frame_times.txt", "w");
+    FILE* out = std::fopen("frame_times.txt", "wb");
     if (!out) return;
     for (int i = 1; i < frames_logged; ++i)
         std::fprintf(out, "%lld\n", static_cast<long long>(frame_end_us[i] - frame_end_us[i - 1]));

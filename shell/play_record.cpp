@@ -21,8 +21,8 @@ int64_t frames = 0;
 void open_play_record() {
     const char* path = std::getenv("HEADBOT_RECORD");
     if (!path || !*path) return;
-    keys_out = std::fopen(path, "w");
-    trace_out = std::fopen((std::string(path) + ".trace").c_str(), "w");
+    keys_out = std::fopen(path, "wb");
+    trace_out = std::fopen((std::string(path) + ".trace").c_str(), "wb");
     if (!keys_out || !trace_out) {
         std::fprintf(stderr, "headbot: cannot write the recording %s; playing without it\n", path);
         close_play_record();

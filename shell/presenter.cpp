@@ -1,9 +1,6 @@
 #include "shell/presenter.h"
 
 #include <allegro.h>
-#include <sys/resource.h>
-#include <sys/syscall.h>
-#include <unistd.h>
 
 #include <condition_variable>
 #include <initializer_list>
@@ -11,6 +8,7 @@
 #include <thread>
 
 #include "shell/overlay.h"
+#include "shell/thread_priority.h"
 #include "world/world.h"
 
 namespace {
@@ -61,7 +59,7 @@ void draw_picture(BITMAP* picture, Placement at, bool with_sign) {
 void copy_pictures() {
     // On a busy machine the frame loop comes first: a late copy only shows a
     // frame late, a late frame slows the play.
-    setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 5);
+    lower_this_thread_priority();
     std::unique_lock<std::mutex> lock(handover);
     for (;;) {
         wake.wait(lock, [] { return stopping || (!held && (picture_waiting || redraw_wanted)); });

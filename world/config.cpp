@@ -33,6 +33,6 @@ void read_config(std::istream& in) {
 }
 
 void read_config_file(const char* path) {
-    std::ifstream in(path);
+    std::ifstream in(path, std::ios::binary);
     read_config(in);
 }

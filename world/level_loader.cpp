@@ -102,7 +102,7 @@ void load_level() {
 
     const LevelEntry* entry = level_entry(current_level);
     std::ifstream file;
-    if (entry) file.open(entry->file);
+    if (entry) file.open(entry->file, std::ios::binary);  // the same bytes on every system
     if (entry && entry->tune && start_tune) start_tune(entry->tune);
     read_level_records(file);
     settle_level_start();

@@ -21,8 +21,16 @@ int32_t level_of_progress_letter(char letter) {
     return 0;
 }
 
+std::string file_name_of(const std::string& path) {
+    const size_t cut = path.find_last_of("/\\");
+    if (cut != std::string::npos) return path.substr(cut + 1);
+    const bool drive = path.size() >= 2 && path[1] == ':' &&
+                       ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
+    return drive ? path.substr(2) : path;
+}
+
 int32_t level_of_file_name(const std::string& path) {
-    const std::string name = path.substr(path.find_last_of('/') + 1);
+    const std::string name = file_name_of(path);
     for (const LevelEntry& e : level_table)
         if (name == e.file) return e.level;
     return 1;

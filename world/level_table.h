@@ -20,6 +20,10 @@ const LevelEntry* level_entry(int32_t level);
 // The level a progress letter stands for, or 0 for a letter that stands for none.
 int32_t level_of_progress_letter(char letter);
 
+// The last part of a path, after its last "/" or "\\" or a drive's "C:":
+// a file name is read the same way on Linux and Windows.
+std::string file_name_of(const std::string& path);
+
 // The level whose file has the name that ends this path ("DIR/boss1" is 4):
 // the level makers' tools play a file as the level it stands in for, and a
 // file named after none as level 1, as headbot-sim plays it.

@@ -12,3 +12,7 @@
 // new text did not replace the old; the new file is then removed.
 bool write_file_atomically(const std::string& path, const std::string& text, std::string& error,
                            bool durable = true);
+
+// A write beyond the process's file size limit then fails as any full disk
+// does, instead of ending the program with its unsaved edits.
+void let_oversized_writes_fail();

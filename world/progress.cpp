@@ -14,7 +14,7 @@ constexpr const char* kProgressFile = "saved";
 }  // namespace
 
 void read_progress() {
-    std::ifstream in(kProgressFile);
+    std::ifstream in(kProgressFile, std::ios::binary);
     char letter = 0;
     if (!(in >> letter)) return;
     int32_t level = level_of_progress_letter(letter);

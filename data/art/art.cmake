@@ -1,10 +1,14 @@
 # The pictures: each data/art/NAME.art script becomes GAME_DIR/NAME.bmp.
+set(ART_IMAGES robot1 robot ground block2 block doubleblock mushroom anti spider boss1
+    title GAMEOVER)
+if(CMAKE_CROSSCOMPILING)
+  game_files_from_native_build(game_art .bmp ${ART_IMAGES})
+  return()
+endif()
+
 file(GLOB MKART_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/mkart/*.cpp)
 add_executable(mkart ${MKART_SOURCES})
 target_include_directories(mkart PRIVATE ${CMAKE_SOURCE_DIR})
-
-set(ART_IMAGES robot1 robot ground block2 block doubleblock mushroom anti spider boss1
-    title GAMEOVER)
 # Scripts stamp one another, so any script change remakes every picture;
 # they take a moment altogether.
 file(GLOB ART_SCRIPTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/art/*.art)

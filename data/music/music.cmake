@@ -1,5 +1,11 @@
 # Tunes: mkmidi turns each score in music/ into a MIDI file beside the game,
-# and the software synthesizer's patch index is made from the freepats set.
+# and the software synthesizer's patch index is made from the freepats set
+# (Windows plays the tunes on its own synthesizer).
+set(TUNES SMWL1FZero Yiboss2 tune3 Boss2)
+if(CMAKE_CROSSCOMPILING)
+  game_files_from_native_build(game_music .mid ${TUNES})
+  return()
+endif()
 add_executable(mkmidi
   ${CMAKE_SOURCE_DIR}/tools/mkmidi/main.cpp
   ${CMAKE_SOURCE_DIR}/tools/mkmidi/notation.cpp
@@ -8,7 +14,7 @@ target_include_directories(mkmidi PRIVATE ${CMAKE_SOURCE_DIR})
 set_target_properties(mkmidi PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
 set(MUSIC_OUTPUTS)
-foreach(tune SMWL1FZero Yiboss2 tune3 Boss2)
+foreach(tune IN LISTS TUNES)
   add_custom_command(
     OUTPUT ${GAME_DIR}/${tune}.mid
     COMMAND mkmidi ${CMAKE_CURRENT_SOURCE_DIR}/music/${tune}.tune ${GAME_DIR}/${tune}.mid

@@ -12,6 +12,7 @@
 
 #include "key_script.h"
 #include "run.h"
+#include "tools/console/binary_output.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ void read_script(const std::string& path, KeyScript& script) {
     if (path == "-") {
         ok = parse_key_script(std::cin, script, error);
     } else {
-        std::ifstream in(path);
+        std::ifstream in(path, std::ios::binary);
         if (!in) fail("cannot read key script " + path);
         ok = parse_key_script(in, script, error);
     }
@@ -49,6 +50,7 @@ void read_script(const std::string& path, KeyScript& script) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    use_binary_output();
     RunOptions options;
     const char* dir = nullptr;
     const char* input = nullptr;

@@ -11,7 +11,7 @@ bool load_level_start(const LevelStart& start) {
     reset_world();
     read_config_file(start.config_file.c_str());
     current_level = start.level;
-    std::ifstream in(start.level_file);
+    std::ifstream in(start.level_file, std::ios::binary);
     if (!in) return false;
     read_level_records(in);
     // a directory opens but cannot be read

@@ -13,6 +13,7 @@
 #include "replay.h"
 #include "search.h"
 #include "simplify.h"
+#include "tools/console/binary_output.h"
 
 namespace {
 
@@ -66,6 +67,7 @@ bool show_progress(const SearchProgress& p) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    use_binary_output();
     const auto begun = std::chrono::steady_clock::now();
     LevelStart start;
     bool have_file = false, have_level = false;

@@ -32,7 +32,7 @@ int usage() {
 }
 
 bool load_level_file(const std::string& path) {
-    std::ifstream in(path);
+    std::ifstream in(path, std::ios::binary);
     if (!in) return false;
     read_level_records(in);
     settle_level_start();
@@ -79,3 +79,4 @@ int main(int argc, char** argv) {
     std::printf("%s: level %d, %d by %d\n", output.c_str(), current_level, level_width, level_height);
     return 0;
 }
+END_OF_MAIN()

@@ -13,6 +13,7 @@
 
 #include "measure.h"
 #include "world/level_table.h"
+#include "tools/console/binary_output.h"
 
 namespace {
 
@@ -72,6 +73,7 @@ std::vector<int> run_line_numbers(const std::string& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    use_binary_output();
     if (argc < 3) return usage();
     std::string level_path = argv[1], script_path = argv[2];
     int32_t level = level_of_file_name(level_path);

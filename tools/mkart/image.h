@@ -40,8 +40,13 @@ class Image {
 // load_bitmap expects.
 std::string encode_bmp(const Image& img);
 
-// Writes through a temporary name, so a failed run never leaves half a file.
-// Returns false when the file cannot be written.
-bool write_bmp(const Image& img, const std::string& path);
+// A Windows icon of one 32-bit picture: the mask colour becomes transparent,
+// every other pixel opaque. The Windows programs carry the game's icon so.
+std::string encode_ico(const Image& img);
+
+// Writes an icon when `path` ends in ".ico", else a BMP, through a temporary
+// name, so a failed run never leaves half a file. Returns false when the file
+// cannot be written.
+bool write_picture(const Image& img, const std::string& path);
 
 }  // namespace mkart
