@@ -9,6 +9,11 @@
 # and never touches config.txt, "saved" or any other file of the player's.
 set -u
 # "headbot edit LEVEL_FILE" starts the level editor on that file instead.
+# "headbot play PACK" (or "headbot NAME.headbot") plays a level pack in a folder of its own beside the
+# player's, ${XDG_DATA_HOME:-$HOME/.local/share}/headbot-packs/KEY, KEY taken
+# from the pack's bytes: its own progress, the shipped data linked as above,
+# the pack's levels written over their links. The player's folder is not
+# touched. "headbot pack ..." runs headbot-pack, the makers' tool.
 
 fail() {
     echo "headbot: $*" >&2
@@ -33,7 +38,23 @@ case ${XDG_DATA_HOME:-} in
 esac
 folder=$base/headbot
 
-why=$(mkdir -p -- "$folder" 2>&1) || fail "cannot make your game folder $folder (${why##*: })"
+case ${1:-} in
+    pack)
+        shift
+        exec "$program_dir/headbot-pack" "$@"
+        ;;
+    play | *.headbot)
+        # the desktop opens a pack with its file name alone
+        [ "$1" = play ] && shift
+        [ $# -eq 1 ] || fail "usage: headbot play PACK"
+        # headbot-pack names what is wrong with a pack in one line, having
+        # written nothing
+        folder=$("$program_dir/headbot-pack" ready "$1" "$base/headbot-packs") || exit 1
+        ;;
+    *)
+        why=$(mkdir -p -- "$folder" 2>&1) || fail "cannot make your game folder $folder (${why##*: })"
+        ;;
+esac
 [ -w "$folder" ] || fail "cannot write in your game folder $folder"
 
 # The player's own settings: copied once, then theirs to edit.

@@ -257,7 +257,12 @@ bool read_level_pack(const std::string& bytes, LevelPack& pack, std::string& err
         line += c == '\n';
     }
     LevelPack read;
-    if (!PackReader(bytes, read).read(error)) return false;
+    if (!PackReader(bytes, read).read(error)) {
+        // a pack sent or saved only in part most often ends mid-line
+        if (bytes.back() != '\n' && error.find("cut short") == std::string::npos)
+            error += " (the pack ends mid-line: cut short?)";
+        return false;
+    }
     pack = read;
     return true;
 }
