@@ -80,6 +80,10 @@ check "unproven: marked" "unproven" "$(grep -x unproven "$work/p.headbot")"
 "$PACK" check "$work/p.headbot" > "$work/out" 2>&1
 check "unproven: check fails" 1 $?
 check "unproven: check says" "level2: unproven" "$(sed -n 2p "$work/out")"
+"$PACK" check "$work/p.headbot" --solve > "$work/out" 2>&1
+check "unproven: check --solve fails still" 1 $?
+check "unproven: check --solve says" "level2: unproven: headbot-solve wins it in 1219 frames; win it in the editor to prove it" \
+    "$(sed -n 2p "$work/out")"
 
 # --- a pack edited after its clear was recorded -----------------------------
 sed '0,/^| U 544 208$/s//| U 544 176/' "$example" > "$work/edited.headbot"
