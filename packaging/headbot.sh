@@ -85,13 +85,15 @@ for link in "$folder"/*; do
 done
 
 # The level file is named from where the launcher was started.
+# "headbot edit PACK.headbot LEVEL_NAME" edits a level of a pack.
 if [ "${1:-}" = edit ]; then
-    [ $# -eq 2 ] || fail "usage: headbot edit LEVEL_FILE"
+    [ $# -eq 2 ] || { [ $# -eq 3 ] && case $2 in *.headbot) true ;; *) false ;; esac; } ||
+        fail "usage: headbot edit LEVEL_FILE, or headbot edit PACK.headbot LEVEL_NAME"
     level=$(readlink -f -- "$2") || fail "cannot find the folder of $2"
 fi
 
 [ -n "${DISPLAY:-}" ] || fail "no X display (DISPLAY is not set): start Headbot from a desktop session"
 cd -- "$folder" || fail "cannot enter your game folder $folder"
-[ "${1:-}" = edit ] && exec "$program_dir/headbot-edit" "$level"
+[ "${1:-}" = edit ] && shift 2 && exec "$program_dir/headbot-edit" "$level" "$@"
 # The game takes no arguments.
 exec "$program_dir/headbot"

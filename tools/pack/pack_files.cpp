@@ -1,21 +1,10 @@
 #include "pack_files.h"
 
-#include <fstream>
 #include <sstream>
 
 #include "world/key_script.h"
+#include "world/owned_file.h"
 #include "world/pack_proof.h"
-
-bool read_whole_file(const std::string& path, std::string& text) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream all;
-    all << in.rdbuf();
-    // a folder opens on this system and fails to read
-    if (in.bad()) return false;
-    text = all.str();
-    return true;
-}
 
 void screen_of_key_script(const std::string& text, int32_t& width, int32_t& height) {
     width = 640;

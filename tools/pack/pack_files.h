@@ -7,9 +7,6 @@
 
 #include "world/level_pack.h"
 
-// The whole file, or false when it cannot be read.
-bool read_whole_file(const std::string& path, std::string& text);
-
 // The screen a key script was won on, as the editor's first comment names it
 // ("... frames on a W by H screen"); 640 by 480, the shipped screen, when it
 // names none.
