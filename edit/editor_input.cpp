@@ -12,6 +12,7 @@
 #include "edit/level_edit.h"
 #include "edit/input_events.h"
 #include "edit/open_level.h"
+#include "edit/pack_level.h"
 #include "edit/test_play.h"
 #include "edit/win_search.h"
 #include "world/owned_file.h"
@@ -82,7 +83,7 @@ void save(Editor& e) {
     }
     e.edit.mark_saved();
     say(e, "saved " + file_name_of(e.path) + " (" + std::to_string(doc.records.size()) +
-                       " records)" + (e.edit.cleared() ? ", cleared" : ""));
+                       " records)" + (e.edit.cleared() ? ", cleared" : "") + store_in_pack());
 }
 
 std::atomic<bool>* window_closed = nullptr;
@@ -121,7 +122,7 @@ void play(Editor& e, std::atomic<bool>& close_requested) {
             key_script_text(record, file_name_of(e.path), e.edit.level(), level_fingerprint(doc));
         if (write_file_atomically(e.keys_path, text, error)) {
             e.edit.mark_cleared();
-            say(e, "WON in " + frames + ": cleared, keys in " + file_name_of(e.keys_path));
+            say(e, "WON in " + frames + ": cleared, keys in " + file_name_of(e.keys_path) + store_in_pack());
         } else {
             say(e, "won, but " + file_name_of(e.keys_path) + " " + error);
         }

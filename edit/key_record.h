@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/headbot_sim/key_script.h"
+#include "world/key_script.h"
 #include "world/level_document.h"
 
 class KeyRecord {
@@ -21,13 +21,6 @@ private:
     std::vector<KeyRun> runs_;
 };
 
-// A short fingerprint of the level as it is saved: a key script names the
-// level it wins, so a changed level is told from the one that was cleared.
-std::string level_fingerprint(const LevelDocument& doc);
-
 // The script: a few comment lines naming the level, then the runs.
 std::string key_script_text(const KeyRecord& record, const std::string& level_name, int32_t level,
                             const std::string& fingerprint);
-
-// The fingerprint a key script's comment names, or "" when it names none.
-std::string fingerprint_in_key_script(const std::string& text);

@@ -13,6 +13,7 @@
 #include "edit/edit_view.h"
 #include "edit/editor_input.h"
 #include "edit/open_level.h"
+#include "edit/pack_level.h"
 #include "render/asset_files.h"
 #include "render/assets.h"
 #include "shell/sound_effects.h"
@@ -28,8 +29,10 @@ constexpr int32_t kLargestScreenSide = 16384;
 int usage() {
     std::fprintf(stderr,
                  "usage: headbot-edit LEVEL_FILE [--level N]\n"
+                 "       headbot-edit PACK.headbot LEVEL_NAME\n"
                  "  edits LEVEL_FILE (made when it does not exist), played as level N:\n"
-                 "  by default the level whose file has that name, else 1\n");
+                 "  by default the level whose file has that name, else 1; or the level\n"
+                 "  LEVEL_NAME of a level pack, stored back into the pack at each save\n");
     return 2;
 }
 
@@ -46,8 +49,19 @@ void request_close() { close_requested = true; }
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2 && !(argc == 4 && std::strcmp(argv[2], "--level") == 0)) return usage();
-    const std::string level_path = absolute_path(argv[1]);
+    std::string level_path;
+    if (argc == 3 && is_pack_file(argv[1])) {
+        // a level of a pack: edited in a scratch folder, stored back at each save
+        std::string error;
+        if (!open_pack_level(absolute_path(argv[1]), argv[2], level_path, error)) {
+            std::fprintf(stderr, "headbot-edit: %s\n", error.c_str());
+            return 1;
+        }
+    } else if (argc != 2 && !(argc == 4 && std::strcmp(argv[2], "--level") == 0)) {
+        return usage();
+    } else {
+        level_path = absolute_path(argv[1]);
+    }
     int32_t level = level_of_file_name(level_path);
     if (argc == 4) {
         char* end = nullptr;
@@ -94,6 +108,7 @@ int main(int argc, char** argv) {
     init_editor_colours();
 
     run_editor(level_path, level, close_requested);
+    close_pack_level();
 
     destroy_assets();
     release_sound_effects();

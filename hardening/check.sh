@@ -31,13 +31,13 @@ cmake --build build-fuzz -j "$jobs"
 fuzz_dir=$(pwd)/build-fuzz
 hardening/make_corpus.sh "$(pwd)" "$fuzz_dir/seeds"
 mkdir -p "$fuzz_dir/crashes"
-for target in config level_play progress key_script; do
+for target in config level_play progress key_script level_pack; do
     step "fuzzing $target for $fuzz_seconds s"
     # what earlier runs found is kept beside the seeds, in the build tree only
     mkdir -p "$fuzz_dir/corpus/$target"
     # room for a level with every table full and one record more
     max_len=4096
-    [[ $target == level_play ]] && max_len=32768
+    [[ $target == level_play || $target == level_pack ]] && max_len=32768
     "$fuzz_dir/hardening/fuzz_$target" -max_total_time="$fuzz_seconds" -max_len=$max_len \
         -print_final_stats=1 \
         -artifact_prefix="$fuzz_dir/crashes/$target-" \

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/headbot_sim/key_script.h"
+#include "world/key_script.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Seeds for the fuzz targets, made from the shipped files:
 #   make_corpus.sh SOURCE_DIR OUT_DIR
-# OUT_DIR/{config,level_play,progress,key_script} are (re)filled. Nothing
+# OUT_DIR/{config,level_play,progress,key_script,level_pack} are (re)filled. Nothing
 # here is kept in the repository: the seeds follow the data as it changes.
 set -euo pipefail
 src=$1
 out=$2
-mkdir -p "$out"/{config,level_play,progress,key_script}
+mkdir -p "$out"/{config,level_play,progress,key_script,level_pack}
 
 # configuration: the shipped file and the shapes the reader must survive
 cp "$src/data/config.txt" "$out/config/shipped"
@@ -54,3 +54,12 @@ fi
 printf '120 R\n30 RU\n200 -\n' > "$out/key_script/example"
 printf '# comment\n\n  \t\n5 ULR\n1 LU\r\n99999999999999999999999 -\n' > "$out/key_script/forms"
 printf '3 R\n0 U\n' > "$out/key_script/bad-count"
+
+# level packs: the shipped example, cut short, and the forms a file can take
+if compgen -G "$src/data/packs/*.headbot" > /dev/null; then
+    cp "$src"/data/packs/*.headbot "$out/level_pack/"
+    head -c 1500 "$src/data/packs/garden.headbot" > "$out/level_pack/cut-short"
+fi
+printf 'headbot pack 1\ntitle T\nauthor A\nlevel boss2\n| s 900 300\r\n|\n| p 10 10\n\\ no line end\nclear 320 240 0123456789abcdef\n| 5 ULR\n| # c\nlevel level6\nunproven\nend\n' \
+    > "$out/level_pack/forms"
+printf 'headbot pack 1\ntitle T\nauthor A\nlevel ../level1\nunproven\nend\n' > "$out/level_pack/path"

@@ -9,6 +9,11 @@
 # and never touches config.txt, "saved" or any other file of the player's.
 set -u
 # "headbot edit LEVEL_FILE" starts the level editor on that file instead.
+# "headbot play PACK" (or "headbot NAME.headbot") plays a level pack in a folder of its own beside the
+# player's, ${XDG_DATA_HOME:-$HOME/.local/share}/headbot-packs/KEY, KEY taken
+# from the pack's bytes: its own progress, the shipped data linked as above,
+# the pack's levels written over their links. The player's folder is not
+# touched. "headbot pack ..." runs headbot-pack, the makers' tool.
 
 fail() {
     echo "headbot: $*" >&2
@@ -33,7 +38,23 @@ case ${XDG_DATA_HOME:-} in
 esac
 folder=$base/headbot
 
-why=$(mkdir -p -- "$folder" 2>&1) || fail "cannot make your game folder $folder (${why##*: })"
+case ${1:-} in
+    pack)
+        shift
+        exec "$program_dir/headbot-pack" "$@"
+        ;;
+    play | *.headbot)
+        # the desktop opens a pack with its file name alone
+        [ "$1" = play ] && shift
+        [ $# -eq 1 ] || fail "usage: headbot play PACK"
+        # headbot-pack names what is wrong with a pack in one line, having
+        # written nothing
+        folder=$("$program_dir/headbot-pack" ready "$1" "$base/headbot-packs") || exit 1
+        ;;
+    *)
+        why=$(mkdir -p -- "$folder" 2>&1) || fail "cannot make your game folder $folder (${why##*: })"
+        ;;
+esac
 [ -w "$folder" ] || fail "cannot write in your game folder $folder"
 
 # The player's own settings: copied once, then theirs to edit.
@@ -64,13 +85,15 @@ for link in "$folder"/*; do
 done
 
 # The level file is named from where the launcher was started.
+# "headbot edit PACK.headbot LEVEL_NAME" edits a level of a pack.
 if [ "${1:-}" = edit ]; then
-    [ $# -eq 2 ] || fail "usage: headbot edit LEVEL_FILE"
+    [ $# -eq 2 ] || { [ $# -eq 3 ] && case $2 in *.headbot) true ;; *) false ;; esac; } ||
+        fail "usage: headbot edit LEVEL_FILE, or headbot edit PACK.headbot LEVEL_NAME"
     level=$(readlink -f -- "$2") || fail "cannot find the folder of $2"
 fi
 
 [ -n "${DISPLAY:-}" ] || fail "no X display (DISPLAY is not set): start Headbot from a desktop session"
 cd -- "$folder" || fail "cannot enter your game folder $folder"
-[ "${1:-}" = edit ] && exec "$program_dir/headbot-edit" "$level"
+[ "${1:-}" = edit ] && shift 2 && exec "$program_dir/headbot-edit" "$level" "$@"
 # The game takes no arguments.
 exec "$program_dir/headbot"

@@ -8,6 +8,7 @@
 #include "shell/frame_log.h"
 #include "shell/input.h"
 #include "shell/music.h"
+#include "shell/pack_title_sign.h"
 #include "shell/pause.h"
 #include "shell/play_frame.h"
 #include "shell/play_record.h"
@@ -75,8 +76,10 @@ void run_game() {
         level_done = 0;
         player.lives = 1;
         player.health = 100;
+        show_pack_title();
         show_picture(title_image);
         wait_for_key();
+        hide_pack_title();
         read_progress();
         while (!quit_held() && game_over == 0) {
             load_level();

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "tools/headbot_sim/key_script.h"
+#include "world/key_script.h"
 #include "world/trace.h"
 #include "world/world.h"
 

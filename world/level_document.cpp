@@ -1,5 +1,6 @@
 #include "world/level_document.h"
 
+#include <cstdio>
 #include <iterator>
 #include <sstream>
 
@@ -40,6 +41,20 @@ std::string level_document_text(const LevelDocument& doc) {
     text += "! 0 0\n";
     return text;
 }
+
+std::string text_fingerprint(const std::string& text) {
+    // FNV-1a: the same text gives the same mark
+    uint64_t hash = 1469598103934665603ull;
+    for (unsigned char c : text) {
+        hash ^= c;
+        hash *= 1099511628211ull;
+    }
+    char mark[17];
+    std::snprintf(mark, sizeof mark, "%016llx", static_cast<unsigned long long>(hash));
+    return mark;
+}
+
+std::string level_fingerprint(const LevelDocument& doc) { return text_fingerprint(level_document_text(doc)); }
 
 void apply_level_document(const LevelDocument& doc) {
     ground_count = 0;

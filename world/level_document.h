@@ -27,6 +27,14 @@ DocumentRead read_level_document(std::istream& in, LevelDocument& doc);
 // One record a line, then the end mark "! 0 0".
 std::string level_document_text(const LevelDocument& doc);
 
+// A short fingerprint of any text: 16 hex digits of a 64-bit hash, the same
+// on every system.
+std::string text_fingerprint(const std::string& text);
+
+// A short fingerprint of the level as it is saved: a key script names the
+// level it wins, so a changed level is told from the one that was cleared.
+std::string level_fingerprint(const LevelDocument& doc);
+
 // Loads the records into the world as a level start does, without the
 // progress file or a tune: the tables emptied, every record applied in
 // order, then the level start settled.

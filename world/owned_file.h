@@ -16,3 +16,6 @@ bool write_file_atomically(const std::string& path, const std::string& text, std
 // A write beyond the process's file size limit then fails as any full disk
 // does, instead of ending the program with its unsaved edits.
 void let_oversized_writes_fail();
+
+// The whole of a file, or false when it cannot be opened or read.
+bool read_whole_file(const std::string& path, std::string& text);

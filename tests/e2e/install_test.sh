@@ -101,7 +101,7 @@ cmake --install "$BUILD_DIR" --prefix "$PREFIX" >"$SCRATCH/install.log" 2>&1 ||
     fail "cmake --install failed: $(tail -n 5 "$SCRATCH/install.log")"
 
 [[ -x "$PREFIX/games/headbot" ]] || fail "no launcher games/headbot"
-for program in headbot headbot-map headbot-edit; do
+for program in headbot headbot-map headbot-edit headbot-pack; do
     [[ -x "$PREFIX/lib/games/headbot/$program" ]] || fail "no lib/games/headbot/$program"
 done
 # The library reads its configuration and the patch index only beside the
@@ -129,7 +129,7 @@ leaks=$(grep -rIl -e "$BUILD_DIR" -e "$SOURCE_DIR" "$PREFIX" || true)
 # The menu entry starts the installed launcher and shows the icon.
 desktop="$PREFIX/share/applications/headbot.desktop"
 [[ -f "$desktop" ]] || fail "no share/applications/headbot.desktop"
-grep -qx "Exec=$PREFIX/games/headbot" "$desktop" || fail "the menu entry does not start $PREFIX/games/headbot"
+grep -qx "Exec=$PREFIX/games/headbot %f" "$desktop" || fail "the menu entry does not start $PREFIX/games/headbot"
 grep -qx "Type=Application" "$desktop" || fail "the menu entry is not an application"
 grep -qx "Icon=headbot" "$desktop" || fail "the menu entry names no icon \"headbot\""
 categories=$(sed -n 's/^Categories=//p' "$desktop")
@@ -285,7 +285,7 @@ while read -r path arrow target; do
     in_package "${resolved#usr/}" || fail "the package's link $path leads to $target, which it lacks"
 done <"$SCRATCH/contents"
 dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/applications/headbot.desktop |
-    grep -qx "Exec=/usr/games/headbot" || fail "the packaged menu entry does not start /usr/games/headbot"
+    grep -qx "Exec=/usr/games/headbot %f" || fail "the packaged menu entry does not start /usr/games/headbot"
 for path in games/headbot share/man/man6/headbot.6.gz share/doc/headbot/copyright share/doc/headbot/changelog.gz \
     share/metainfo/org.example.headbot.metainfo.xml; do
     in_package "$path" || fail "the package has no /usr/$path"

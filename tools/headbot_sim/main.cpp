@@ -10,7 +10,7 @@
 #include <limits>
 #include <string>
 
-#include "key_script.h"
+#include "world/key_script.h"
 #include "run.h"
 #include "tools/console/binary_output.h"
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "key_script.h"
+#include "world/key_script.h"
 
 struct RunOptions {
     bool level_given = false;

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "../headbot_sim/key_script.h"
+#include "world/key_script.h"
 #include "level_start.h"
 #include "search.h"
 

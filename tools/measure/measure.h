@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "../headbot_sim/key_script.h"
+#include "world/key_script.h"
 
 // The keys of one frame: bit 1 Up, 2 Left, 4 Right; 0 is nothing held.
 using FrameKeys = std::vector<uint8_t>;

@@ -44,3 +44,10 @@ private:
     size_t run_ = 0;
     int64_t used_ = 0;
 };
+
+// The comment line by which a key script names the level it wins: the
+// fingerprint of the level's text as it was when the play was recorded.
+constexpr const char kFingerprintMark[] = "# level fingerprint ";
+
+// The fingerprint a key script's comment names, or "" when it names none.
+std::string fingerprint_in_key_script(const std::string& text);

@@ -1,4 +1,4 @@
-#include "key_script.h"
+#include "world/key_script.h"
 
 #include <limits>
 #include <sstream>
@@ -70,4 +70,14 @@ KeyRun KeyCursor::next() {
     if (run_ >= script_.runs.size()) return KeyRun{1, false, false, false};
     ++used_;
     return script_.runs[run_];
+}
+
+std::string fingerprint_in_key_script(const std::string& text) {
+    std::istringstream in(text);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.rfind(kFingerprintMark, 0) == 0) return line.substr(sizeof kFingerprintMark - 1);
+        if (!line.empty() && line[0] != '#') break;  // only the comments at the top count
+    }
+    return "";
 }

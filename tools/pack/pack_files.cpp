@@ -1,0 +1,69 @@
+#include "pack_files.h"
+
+#include <sstream>
+
+#include "world/key_script.h"
+#include "world/owned_file.h"
+#include "world/pack_proof.h"
+
+void screen_of_key_script(const std::string& text, int32_t& width, int32_t& height) {
+    width = 640;
+    height = 480;
+    std::istringstream in(text);
+    std::string line;
+    while (std::getline(in, line) && !line.empty() && line[0] == '#') {
+        const size_t at = line.find(" frames on a ");
+        if (at == std::string::npos) continue;
+        std::istringstream words(line.substr(at + 13));
+        long w = 0, h = 0;
+        std::string by, screen;
+        if (words >> w >> by >> h >> screen && by == "by" && screen.rfind("screen", 0) == 0 && w >= 1 &&
+            w <= 16384 && h >= 1 && h <= 16384) {
+            width = static_cast<int32_t>(w);
+            height = static_cast<int32_t>(h);
+        }
+        return;
+    }
+}
+
+std::string file_name_of(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+bool pack_level_from_file(const std::string& path, PackLevel& level, std::string& why) {
+    level = PackLevel();
+    level.name = file_name_of(path);
+    level.level = level_of_pack_name(level.name);
+    if (level.level == 0) {
+        why = "is not named after a level: name it level1, level2, level3, boss1, level5, level6 or boss2";
+        return false;
+    }
+    if (!read_whole_file(path, level.text)) {
+        why = "cannot be read";
+        return false;
+    }
+    std::string clear;
+    if (!read_whole_file(path + ".keys", clear)) {
+        why = "has no clear: win it in the editor's test play, which writes " + level.name + ".keys beside it";
+        return true;
+    }
+    const std::string fingerprint = level_text_fingerprint(level.text);
+    const std::string named = fingerprint_in_key_script(clear);
+    if (!named.empty() && named != fingerprint) {
+        why = "was changed after " + level.name + ".keys was recorded: win it again in the editor";
+        return true;
+    }
+    PackLevel proven = level;
+    proven.proven = true;
+    proven.fingerprint = fingerprint;
+    proven.clear = clear;
+    screen_of_key_script(clear, proven.screen_width, proven.screen_height);
+    const Proof proof = prove_pack_level(proven);
+    if (proof.state != ProofState::proven) {
+        why = "is not won by " + level.name + ".keys: " + proof.why;
+        return true;
+    }
+    level = proven;
+    return true;
+}
