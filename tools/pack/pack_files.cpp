@@ -26,11 +26,6 @@ void screen_of_key_script(const std::string& text, int32_t& width, int32_t& heig
     }
 }
 
-std::string file_name_of(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 bool pack_level_from_file(const std::string& path, PackLevel& level, std::string& why) {
     level = PackLevel();
     level.name = file_name_of(path);

@@ -2,6 +2,8 @@
 // makers' clears beside them ("LEVEL_FILE.keys", as the editor writes it).
 #pragma once
 
+#include "world/level_table.h"  // file_name_of
+
 #include <cstdint>
 #include <string>
 
@@ -17,5 +19,3 @@ void screen_of_key_script(const std::string& text, int32_t& width, int32_t& heig
 // missing and the level is unproven.
 bool pack_level_from_file(const std::string& path, PackLevel& level, std::string& why);
 
-// The last part of a path: the file's own name.
-std::string file_name_of(const std::string& path);
