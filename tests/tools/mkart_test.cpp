@@ -36,6 +36,38 @@ std::string error_of(const std::string& text) {
   return "";
 }
 
+// The Windows programs' icon: one 32-bit picture, bottom-up, the mask colour
+// see-through both in its alpha and in the 1-bit mask after it.
+TEST(MkartIco, OnePictureWithTheMaskColourSeeThrough) {
+  Image img(33, 2, Rgb{1, 2, 3});
+  img.set(0, 0, kMask);   // top-left: see-through
+  img.set(32, 1, Rgb{40, 50, 60});  // bottom-right
+  const std::string b = mkart::encode_ico(img);
+
+  const uint32_t mask_row = 8;  // 33 bits fill two 32-bit words
+  ASSERT_EQ(b.size(), 6u + 16u + 40u + 33u * 2u * 4u + mask_row * 2u);
+  EXPECT_EQ(le32(b, 0), 0x10000u);  // reserved 0, type 1: an icon
+  EXPECT_EQ(static_cast<uint8_t>(b[4]), 1);  // one picture
+  EXPECT_EQ(static_cast<uint8_t>(b[6]), 33);
+  EXPECT_EQ(static_cast<uint8_t>(b[7]), 2);
+  EXPECT_EQ(le32(b, 14), b.size() - 22u);  // the picture's bytes
+  EXPECT_EQ(le32(b, 18), 22u);             // and where they start
+  EXPECT_EQ(le32(b, 26), 33u);
+  EXPECT_EQ(le32(b, 30), 4u);  // twice the height: colours and mask
+  EXPECT_EQ(static_cast<uint8_t>(b[36]), 32);
+
+  const size_t pixels = 22 + 40;
+  // the first stored row is the bottom one: its last pixel opaque
+  EXPECT_EQ(static_cast<uint8_t>(b[pixels + 32 * 4 + 0]), 60);
+  EXPECT_EQ(static_cast<uint8_t>(b[pixels + 32 * 4 + 2]), 40);
+  EXPECT_EQ(static_cast<uint8_t>(b[pixels + 32 * 4 + 3]), 255);
+  // the top row's first pixel clear
+  EXPECT_EQ(le32(b, pixels + 33 * 4), 0u);
+  const size_t mask = pixels + 33 * 2 * 4;
+  EXPECT_EQ(static_cast<uint8_t>(b[mask]), 0);  // bottom row: nothing see-through
+  EXPECT_EQ(static_cast<uint8_t>(b[mask + mask_row]), 0x80);  // top row: its first pixel
+}
+
 TEST(MkartBmp, HeaderRowPaddingAndBottomUpOrder) {
   // 29 pixels make 87 bytes a row: one byte of padding brings it to 88.
   Image img(29, 2, Rgb{1, 2, 3});

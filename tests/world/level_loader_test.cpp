@@ -219,3 +219,16 @@ TEST(LevelTable, AFileNameStandsForItsLevelWhateverTheFolder) {
     EXPECT_EQ(level_of_file_name("level1/"), 1);
     EXPECT_EQ(level_of_file_name(""), 1);
 }
+
+// A level maker on Windows names files with "\" and drives: the same file
+// is the same level there as on Linux.
+TEST(LevelTable, AWindowsPathStandsForTheLevelItsNameSays) {
+    EXPECT_EQ(level_of_file_name("C:\\Users\\me\\levels\\boss1"), 4);
+    EXPECT_EQ(level_of_file_name("levels\\level5"), 5);
+    EXPECT_EQ(level_of_file_name("C:boss2"), 7);  // boss2 in drive C's current folder
+    EXPECT_EQ(level_of_file_name("Z:/tmp/level3"), 3);
+    EXPECT_EQ(level_of_file_name("C:\\levels\\"), 1);
+    EXPECT_EQ(level_of_file_name("1:boss1"), 1);  // no drive: a Linux name with a colon
+    EXPECT_EQ(file_name_of("D:\\a b\\level2"), "level2");
+    EXPECT_EQ(file_name_of("x:"), "");
+}
