@@ -7,8 +7,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -51,15 +49,4 @@ bool write_file_atomically(const std::string& path, const std::string& text, std
         error = std::string("cannot write: ") + std::strerror(saved_errno);
     }
     return ok;
-}
-
-bool read_whole_file(const std::string& path, std::string& text) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream all;
-    all << in.rdbuf();
-    // a folder opens on this system and fails to read
-    if (in.bad()) return false;
-    text = all.str();
-    return true;
 }

@@ -12,6 +12,3 @@
 // new text did not replace the old; the new file is then removed.
 bool write_file_atomically(const std::string& path, const std::string& text, std::string& error,
                            bool durable = true);
-
-// The whole of a file, or false when it cannot be opened or read.
-bool read_whole_file(const std::string& path, std::string& text);

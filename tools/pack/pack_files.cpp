@@ -3,7 +3,7 @@
 #include <sstream>
 
 #include "world/key_script.h"
-#include "world/owned_file.h"
+#include "world/whole_file.h"
 #include "world/pack_proof.h"
 
 void screen_of_key_script(const std::string& text, int32_t& width, int32_t& height) {
@@ -39,8 +39,8 @@ bool pack_level_from_file(const std::string& path, PackLevel& level, std::string
         why = "is not named after a level: name it level1, level2, level3, boss1, level5, level6 or boss2";
         return false;
     }
-    if (!read_whole_file(path, level.text)) {
-        why = "cannot be read";
+    if (!read_whole_file(path, level.text) || level.text.empty()) {
+        why = "cannot be read, or is empty";
         return false;
     }
     std::string clear;
