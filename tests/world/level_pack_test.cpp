@@ -111,7 +111,8 @@ TEST(LevelPack, BadPacksAreRefusedNamingTheLine) {
     for (size_t cut = good.find('\n'); cut + 1 < good.size(); cut = good.find('\n', cut + 1))
         refusal(good.substr(0, cut + 1));
     EXPECT_NE(refusal(good.substr(0, good.size() - 4)).find("cut short"), std::string::npos);
-    EXPECT_NE(refusal(good + "level level1\n").find("after the \"end\""), std::string::npos);
+    EXPECT_NE(refusal(good + "level level1\n").find("line 9: text after the \"end\""), std::string::npos);
+    ASSERT_TRUE(read_level_pack(good + "\n \r\n", ok, error)) << "blank lines after the end: " << error;
     EXPECT_NE(refusal("headbot pack 1\ntitle T\nauthor A\nend\n").find("no level"), std::string::npos);
 
     const std::string head = "headbot pack 1\ntitle T\nauthor A\n";
