@@ -6,9 +6,11 @@
 #include <fstream>
 #include <sstream>
 
+#include "edit/key_record.h"
 #include "world/level_pack.h"
 #include "world/pack_proof.h"
 #include "world/pack_title.h"
+#include "world/world.h"
 
 namespace {
 
@@ -190,4 +192,24 @@ TEST(PackTitle, WrittenAndReadBackAndHostileFilesGiveNothing) {
         EXPECT_TRUE(none.title.empty());
     }
     EXPECT_FALSE(read_pack_title(path + "-missing", title));
+}
+
+TEST(LevelPack, TheScreenAClearWasWonOnIsReadFromTheEditorsScript) {
+    KeyRecord record;
+    record.add_frame(true, false, false);
+    screen_width = 800;
+    screen_height = 600;
+    const std::string script = key_script_text(record, "level3", 3, "0123456789abcdef");
+    reset_world();
+    int32_t w = 0, h = 0;
+    screen_of_key_script(script, w, h);
+    EXPECT_EQ(w, 800);
+    EXPECT_EQ(h, 600);
+    // none named, or a screen no game opens: the shipped one
+    for (const char* text : {"10 R\n", "# a won play, 5 frames on a 99999999999 by 600 screen\n10 R\n",
+                             "# 5 frames on a 0 by 600 screen\n"}) {
+        screen_of_key_script(text, w, h);
+        EXPECT_EQ(w, 640) << text;
+        EXPECT_EQ(h, 480) << text;
+    }
 }
