@@ -85,11 +85,8 @@ std::string store_in_pack() {
         }
     if (!replaced) pack.levels.push_back(level);
     if (!write_file_atomically(pack_path, level_pack_text(pack), error)) return where + "NOT STORED, " + error;
-    if (level.proven) return where + level_name + " stored, proven";
-    // a play won on edits not yet saved proves the level once they are
-    const std::string won_on = fingerprint_in_key_script(clear);
-    return where + level_name + (!won_on.empty() && won_on != level.fingerprint ? " stored, unproven until saved as won"
-                                                                               : " stored, unproven until won");
+    // a play won on edits not yet saved proves the level once they are saved
+    return where + level_name + (level.proven ? " stored, proven" : " stored, unproven until won and saved");
 }
 
 void close_pack_level() {
