@@ -7,6 +7,7 @@
 #include "world/level_document.h"
 #include "world/level_pack.h"
 #include "world/owned_file.h"
+#include "world/whole_file.h"
 #include "world/pack_proof.h"
 
 namespace {
@@ -73,6 +74,7 @@ std::string store_in_pack() {
         PackLevel proven = level;
         proven.proven = true;
         proven.clear = clear;
+        screen_of_key_script(clear, proven.screen_width, proven.screen_height);
         if (prove_pack_level(proven).state == ProofState::proven) level = proven;
     }
     bool replaced = false;
@@ -83,7 +85,8 @@ std::string store_in_pack() {
         }
     if (!replaced) pack.levels.push_back(level);
     if (!write_file_atomically(pack_path, level_pack_text(pack), error)) return where + "NOT STORED, " + error;
-    return where + level_name + (level.proven ? " stored, proven" : " stored, unproven until won");
+    // a play won on edits not yet saved proves the level once they are saved
+    return where + level_name + (level.proven ? " stored, proven" : " stored, unproven until won and saved");
 }
 
 void close_pack_level() {

@@ -81,3 +81,23 @@ std::string fingerprint_in_key_script(const std::string& text) {
     }
     return "";
 }
+
+void screen_of_key_script(const std::string& text, int32_t& width, int32_t& height) {
+    width = 640;
+    height = 480;
+    std::istringstream in(text);
+    std::string line;
+    while (std::getline(in, line) && !line.empty() && line[0] == '#') {
+        const size_t at = line.find(" frames on a ");
+        if (at == std::string::npos) continue;
+        std::istringstream words(line.substr(at + 13));
+        long w = 0, h = 0;
+        std::string by, screen;
+        if (words >> w >> by >> h >> screen && by == "by" && screen.rfind("screen", 0) == 0 && w >= 1 &&
+            w <= 16384 && h >= 1 && h <= 16384) {
+            width = static_cast<int32_t>(w);
+            height = static_cast<int32_t>(h);
+        }
+        return;
+    }
+}

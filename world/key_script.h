@@ -51,3 +51,8 @@ constexpr const char kFingerprintMark[] = "# level fingerprint ";
 
 // The fingerprint a key script's comment names, or "" when it names none.
 std::string fingerprint_in_key_script(const std::string& text);
+
+// The screen a key script was won on, as the editor's first comment names it
+// ("... frames on a W by H screen"); 640 by 480, the shipped screen, when it
+// names none.
+void screen_of_key_script(const std::string& text, int32_t& width, int32_t& height);

@@ -80,24 +80,28 @@ public:
     PackReader(const std::string& bytes, LevelPack& pack) : lines_(lines_of(bytes)), pack_(pack) {}
 
     bool read(std::string& error) {
-        if (!read_version() || !read_words("title", pack_.title) || !read_words("author", pack_.author))
-            return failed(error);
-        for (;;) {
-            if (at_ >= lines_.size()) return fail_here("the pack is cut short: no \"end\" line"), failed(error);
-            const std::string line = header(lines_[at_]);
-            if (line == "end") break;
-            if (!read_level()) return failed(error);
-        }
-        if (at_ + 1 < lines_.size()) return fail_here("text after the \"end\" line"), failed(error);
-        if (pack_.levels.empty()) return fail_here("the pack holds no level"), failed(error);
-        return true;
+        const bool ok = read_all();
+        if (!ok) error = problem_;
+        return ok;
     }
 
 private:
-    bool failed(std::string& error) {
-        error = problem_;
-        return false;
+    bool read_all() {
+        if (!read_version() || !read_words("title", pack_.title) || !read_words("author", pack_.author))
+            return false;
+        for (;;) {
+            if (at_ >= lines_.size()) return fail_here("the pack is cut short: no \"end\" line");
+            if (header(lines_[at_]) == "end") break;
+            if (!read_level()) return false;
+        }
+        // blank lines an editor adds after the end are no text
+        for (++at_; at_ < lines_.size(); ++at_)
+            if (lines_[at_].find_first_not_of(" \t\r") != std::string::npos) return fail_here("text after the \"end\" line");
+        if (pack_.levels.empty()) return fail_here("the pack holds no level");
+        return true;
     }
+
+    // Notes what is wrong with the line being read; always false.
     bool fail_here(const std::string& what) {
         const size_t number = at_ < lines_.size() ? at_ + 1 : lines_.size();
         problem_ = "line " + std::to_string(number) + ": " + what;
@@ -118,8 +122,9 @@ private:
 
     bool read_words(const std::string& key, std::string& words) {
         const std::string line = at_ < lines_.size() ? header(lines_[at_]) : "";
-        if (line.rfind(key + " ", 0) != 0) return fail_here("expected the pack's " + key + ": \"" + key + " ...\"");
-        words = line.substr(key.size() + 1);
+        if (line != key && line.rfind(key + " ", 0) != 0)
+            return fail_here("expected the pack's " + key + ": \"" + key + " ...\"");
+        words = line == key ? "" : line.substr(key.size() + 1);
         const std::string problem = pack_words_problem(words);
         if (!problem.empty()) return fail_here("the " + key + " " + problem);
         ++at_;

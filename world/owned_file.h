@@ -17,5 +17,3 @@ bool write_file_atomically(const std::string& path, const std::string& text, std
 // does, instead of ending the program with its unsaved edits.
 void let_oversized_writes_fail();
 
-// The whole of a file, or false when it cannot be opened or read.
-bool read_whole_file(const std::string& path, std::string& text);

@@ -16,8 +16,9 @@ rm "$LEVELS/level1"
 level2_before=$(sed -n '/^level level2$/,$p' "$LEVELS/mine.headbot")
 
 # A level name that is none of the seven: one line, no window.
-(cd "$GAME" && ./headbot-edit "$LEVELS/mine.headbot" level9 >/dev/null 2>"$SCRATCH/bad.err")
-[[ $? == 1 && $(wc -l <"$SCRATCH/bad.err") == 1 ]] || fail "level9 of a pack: $(cat "$SCRATCH/bad.err")"
+status=0
+(cd "$GAME" && ./headbot-edit "$LEVELS/mine.headbot" level9 >/dev/null 2>"$SCRATCH/bad.err") || status=$?
+[[ $status == 1 && $(wc -l <"$SCRATCH/bad.err") == 1 ]] || fail "level9 of a pack: $(cat "$SCRATCH/bad.err")"
 
 EDITOR_OUT="$SCRATCH/editor.out"
 (
@@ -45,9 +46,10 @@ grep -q "^level1: proven (" "$SCRATCH/check" || fail "level1 is not proven: $(ca
 key 1
 click_cell 320 128
 key ctrl+s
-wait_for_output "mine.headbot: level1 stored, unproven until won" 5
-"$PACK_TOOL" check "$LEVELS/mine.headbot" >"$SCRATCH/check" 2>&1
-[[ $? == 1 ]] || fail "a changed level still checks: $(cat "$SCRATCH/check")"
+wait_for_output "mine.headbot: level1 stored, unproven until won and saved" 5
+status=0
+"$PACK_TOOL" check "$LEVELS/mine.headbot" >"$SCRATCH/check" 2>&1 || status=$?
+[[ $status == 1 ]] || fail "a changed level still checks: $(cat "$SCRATCH/check")"
 [[ $(sed -n 1p "$SCRATCH/check") == "level1: unproven" ]] || fail "after a change: $(cat "$SCRATCH/check")"
 quit_editor
 [[ $(sed -n '/^level level2$/,$p' "$LEVELS/mine.headbot") == "$level2_before" ]] || fail "level2 of the pack changed"

@@ -6,9 +6,11 @@
 #include <fstream>
 #include <sstream>
 
+#include "edit/key_record.h"
 #include "world/level_pack.h"
 #include "world/pack_proof.h"
 #include "world/pack_title.h"
+#include "world/world.h"
 
 namespace {
 
@@ -111,7 +113,8 @@ TEST(LevelPack, BadPacksAreRefusedNamingTheLine) {
     for (size_t cut = good.find('\n'); cut + 1 < good.size(); cut = good.find('\n', cut + 1))
         refusal(good.substr(0, cut + 1));
     EXPECT_NE(refusal(good.substr(0, good.size() - 4)).find("cut short"), std::string::npos);
-    EXPECT_NE(refusal(good + "level level1\n").find("after the \"end\""), std::string::npos);
+    EXPECT_NE(refusal(good + "level level1\n").find("line 9: text after the \"end\""), std::string::npos);
+    ASSERT_TRUE(read_level_pack(good + "\n \r\n", ok, error)) << "blank lines after the end: " << error;
     EXPECT_NE(refusal("headbot pack 1\ntitle T\nauthor A\nend\n").find("no level"), std::string::npos);
 
     const std::string head = "headbot pack 1\ntitle T\nauthor A\n";
@@ -189,4 +192,24 @@ TEST(PackTitle, WrittenAndReadBackAndHostileFilesGiveNothing) {
         EXPECT_TRUE(none.title.empty());
     }
     EXPECT_FALSE(read_pack_title(path + "-missing", title));
+}
+
+TEST(LevelPack, TheScreenAClearWasWonOnIsReadFromTheEditorsScript) {
+    KeyRecord record;
+    record.add_frame(true, false, false);
+    screen_width = 800;
+    screen_height = 600;
+    const std::string script = key_script_text(record, "level3", 3, "0123456789abcdef");
+    reset_world();
+    int32_t w = 0, h = 0;
+    screen_of_key_script(script, w, h);
+    EXPECT_EQ(w, 800);
+    EXPECT_EQ(h, 600);
+    // none named, or a screen no game opens: the shipped one
+    for (const char* text : {"10 R\n", "# a won play, 5 frames on a 99999999999 by 600 screen\n10 R\n",
+                             "# 5 frames on a 0 by 600 screen\n"}) {
+        screen_of_key_script(text, w, h);
+        EXPECT_EQ(w, 640) << text;
+        EXPECT_EQ(h, 480) << text;
+    }
 }

@@ -11,6 +11,7 @@
 #include "world/level_document.h"
 #include "world/level_pack.h"
 #include "world/owned_file.h"
+#include "world/whole_file.h"
 #include "world/pack_proof.h"
 #include "world/pack_title.h"
 

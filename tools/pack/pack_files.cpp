@@ -3,28 +3,8 @@
 #include <sstream>
 
 #include "world/key_script.h"
-#include "world/owned_file.h"
+#include "world/whole_file.h"
 #include "world/pack_proof.h"
-
-void screen_of_key_script(const std::string& text, int32_t& width, int32_t& height) {
-    width = 640;
-    height = 480;
-    std::istringstream in(text);
-    std::string line;
-    while (std::getline(in, line) && !line.empty() && line[0] == '#') {
-        const size_t at = line.find(" frames on a ");
-        if (at == std::string::npos) continue;
-        std::istringstream words(line.substr(at + 13));
-        long w = 0, h = 0;
-        std::string by, screen;
-        if (words >> w >> by >> h >> screen && by == "by" && screen.rfind("screen", 0) == 0 && w >= 1 &&
-            w <= 16384 && h >= 1 && h <= 16384) {
-            width = static_cast<int32_t>(w);
-            height = static_cast<int32_t>(h);
-        }
-        return;
-    }
-}
 
 bool pack_level_from_file(const std::string& path, PackLevel& level, std::string& why) {
     level = PackLevel();
@@ -34,8 +14,8 @@ bool pack_level_from_file(const std::string& path, PackLevel& level, std::string
         why = "is not named after a level: name it level1, level2, level3, boss1, level5, level6 or boss2";
         return false;
     }
-    if (!read_whole_file(path, level.text)) {
-        why = "cannot be read";
+    if (!read_whole_file(path, level.text) || level.text.empty()) {
+        why = "cannot be read, or is empty";
         return false;
     }
     std::string clear;

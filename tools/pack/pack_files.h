@@ -9,11 +9,6 @@
 
 #include "world/level_pack.h"
 
-// The screen a key script was won on, as the editor's first comment names it
-// ("... frames on a W by H screen"); 640 by 480, the shipped screen, when it
-// names none.
-void screen_of_key_script(const std::string& text, int32_t& width, int32_t& height);
-
 // A level file and its clear as a pack level: proven when the clear beside it
 // was recorded on exactly this text and wins it; otherwise `why` says what is
 // missing and the level is unproven.
