@@ -11,6 +11,7 @@ HEADBOT_PACKAGES=(
     dpkg-dev file desktop-file-utils             # the Debian package's dependencies (cpack reads
                                                  # the binaries with file), menu entry check
     lintian appstream                            # checking the Debian package and its software-centre entry
+    shared-mime-info                             # checking the level pack file type
 )
 
 install_missing_packages() {
