@@ -14,6 +14,7 @@ HEADBOT_PACKAGES=(
     mingw-w64 g++-mingw-w64-x86-64 patch         # the Windows build (its -posix compilers) and
                                                  # Allegro's source, patched
     wine                                         # running the Windows build in the tests
+    shared-mime-info                             # checking the level pack file type
 )
 # Installed where the release has them: Debian 12 splits Wine into wine and
 # wine64; later releases may fold wine64 into wine.

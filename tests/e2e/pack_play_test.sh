@@ -23,11 +23,10 @@ mime="$PREFIX/share/mime/packages/headbot.xml"
 desktop="$PREFIX/share/applications/headbot.desktop"
 grep -qx "MimeType=application/x-headbot-pack;" "$desktop" || fail "the menu entry does not open level packs"
 grep -qx "Exec=$PREFIX/games/headbot %f" "$desktop" || fail "the menu entry is not given the file: $(grep Exec "$desktop")"
-if command -v update-mime-database >/dev/null; then
-    cp -r "$PREFIX/share/mime" "$SCRATCH/mime"
-    update-mime-database "$SCRATCH/mime" 2>"$SCRATCH/mime.log" || fail "update-mime-database: $(cat "$SCRATCH/mime.log")"
-    grep -q 'application/x-headbot-pack:\*\.headbot' "$SCRATCH/mime/globs" || fail "the file type has no *.headbot"
-fi
+command -v update-mime-database >/dev/null || fail "no update-mime-database (apt-get install shared-mime-info)"
+cp -r "$PREFIX/share/mime" "$SCRATCH/mime"
+update-mime-database "$SCRATCH/mime" 2>"$SCRATCH/mime.log" || fail "update-mime-database: $(cat "$SCRATCH/mime.log")"
+grep -q 'application/x-headbot-pack:\*\.headbot' "$SCRATCH/mime/globs" || fail "the file type has no *.headbot"
 
 # --- the player's own folder, as a player left it ----------------------------------
 HOME1="$SCRATCH/home"

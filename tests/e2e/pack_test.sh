@@ -71,6 +71,8 @@ refused "not a level name" "is not named after a level" "$PACK" make "$work/p.he
 refused "the same level twice" "a pack holds one level1" \
     "$PACK" make "$work/p.headbot" --title T --author A "$work/maker/level1" "$work/maker/level1"
 refused "two-line title" "title must be one line" "$PACK" make "$work/p.headbot" --title "$(printf 'a\nb')" --author A "$work/maker/level1"
+refused "over a level" "is not a level pack: it is left as it is" \
+    "$PACK" make "$work/maker/level2" --title T --author A "$work/maker/level1"
 "$PACK" make "$work/p.headbot" --author A "$work/maker/level1" 2> /dev/null
 check "no title: usage" 2 $?
 rm "$work/new/level2.keys"

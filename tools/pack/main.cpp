@@ -92,6 +92,10 @@ int make(const std::vector<std::string>& args) {
     const std::string text = level_pack_text(pack);
     LevelPack again;
     std::string error;
+    // a pack is made again over its old self, never over a level or any other file
+    std::error_code ec;
+    if (std::filesystem::exists(path, ec) && !read_level_pack_file(path, again, error))
+        return refuse(path + " is there already and is not a level pack: it is left as it is");
     if (!read_level_pack(text, again, error)) return refuse(path + " would not read back: " + error);
     if (!write_file_atomically(path, text, error)) return refuse(path + ": " + error);
     for (const std::string& line : lines) std::printf("%s\n", line.c_str());
