@@ -11,14 +11,22 @@ constexpr LONG kFrame = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBO
 
 std::atomic<bool> borderless{false};
 
-// Allegro gives its window back its first style whenever a mode ends, and
-// sizes the next mode's window by the style it then finds: while fullscreen
-// is wanted, every style the window is given loses its frame, so the window
-// is made exactly the desktop's size.
-int keep_frameless(HWND, UINT message, WPARAM which, LPARAM change, int*) {
-    if (message == WM_STYLECHANGING && static_cast<int>(which) == GWL_STYLE && borderless) {
+// Allegro gives its window back its first style, with a frame, whenever a
+// mode ends, and sizes the next mode's window by the style it then finds.
+// While fullscreen is wanted the window loses its frame on the way where
+// Windows lets a window change the style it is given; where it does not
+// (Wine), the framed window may be larger than the screen, and loses its
+// frame once the mode is set.
+int let_fullscreen_through(HWND, UINT message, WPARAM which, LPARAM change, int* result) {
+    if (!borderless) return 1;
+    if (message == WM_STYLECHANGING && static_cast<int>(which) == GWL_STYLE) {
         auto* style = reinterpret_cast<STYLESTRUCT*>(change);
         style->styleNew = (style->styleNew & ~kFrame) | WS_POPUP;
+    } else if (message == WM_GETMINMAXINFO) {
+        auto* limits = reinterpret_cast<MINMAXINFO*>(change);
+        limits->ptMaxSize = limits->ptMaxTrackSize = POINT{32767, 32767};
+        *result = 0;
+        return 0;
     }
     return 1;  // Allegro's own handling goes on
 }
@@ -27,19 +35,18 @@ int keep_frameless(HWND, UINT message, WPARAM which, LPARAM change, int*) {
 
 void before_window_mode(bool full) {
     static bool hooked = false;
-    if (!hooked) win_set_msg_pre_proc(keep_frameless);
+    if (!hooked) win_set_msg_pre_proc(let_fullscreen_through);
     hooked = true;
     borderless = full;
-    HWND window = win_get_window();
-    if (!window) return;
-    const LONG style = GetWindowLong(window, GWL_STYLE);
-    SetWindowLong(window, GWL_STYLE, full ? (style & ~kFrame) | WS_POPUP : (style & ~WS_POPUP) | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX);
-    SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
 }
 
 void after_window_mode(bool full) {
     HWND window = win_get_window();
-    // Allegro placed the window in the desktop's work area, clear of the
-    // task bar; fullscreen covers the whole monitor from its corner
-    if (full && window) SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    if (!full || !window) return;
+    // the picture fills the client area Allegro made the desktop's size:
+    // without a frame the window is exactly that, from the monitor's corner
+    RECT client{};
+    GetClientRect(window, &client);
+    SetWindowLong(window, GWL_STYLE, (GetWindowLong(window, GWL_STYLE) & ~kFrame) | WS_POPUP);
+    SetWindowPos(window, HWND_TOP, 0, 0, client.right, client.bottom, SWP_FRAMECHANGED | SWP_SHOWWINDOW);
 }

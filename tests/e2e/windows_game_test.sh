@@ -2,7 +2,8 @@
 # headbot.exe under Wine on a virtual screen, as a Windows player meets it:
 # it shows the title the Linux game shows, a key starts level 1 (its "saved"
 # appears), Right held moves the picture, and Esc ends the game with status 0
-# within seconds. Needs BUILD_DIR.
+# within seconds; Alt+Enter makes it a borderless window over the whole
+# screen and back. Needs BUILD_DIR.
 source "$(dirname "$0")/windows_support.sh"
 LINUX_GAME="$BUILD_DIR/game"
 GAME_DIR="$WIN_GAME"
@@ -41,6 +42,28 @@ screenshot
 timeout 10 xdotool keyup Right
 moved=$(compare -metric AE "$SCRATCH/before.png" "$SCRATCH/shot.png" null: 2>&1 || true)
 ((moved > 1000)) || fail "Right held for 1.5 s changed only $moved pixels"
+
+# Alt+Enter: a borderless window over the whole screen, and back.
+alt_enter() {
+    timeout 10 xdotool keydown alt
+    sleep 0.1
+    press Return
+    timeout 10 xdotool keyup alt
+}
+expect_window() {  # expect_window "X,Y WxH" WHAT
+    local deadline=$((SECONDS + 15)) now=""
+    until [[ $now == "$1" ]]; do
+        ((SECONDS < deadline)) || fail "$2: the window is at $now, not $1"
+        sleep 0.2
+        now=$(timeout 10 xdotool getwindowgeometry "$WINDOW" |
+            awk '/Position/ { split($2, p, ","); at = p[1] "," p[2] } /Geometry/ { print at, $2 }')
+    done
+}
+alt_enter
+expect_window "0,0 1024x768" "fullscreen"
+alt_enter
+expect_window "192,144 640x480" "back in the window"
+timeout 10 xdotool windowfocus --sync "$WINDOW" 2>/dev/null || true
 
 esc_at=$SECONDS
 end_with_esc

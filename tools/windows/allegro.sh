@@ -73,15 +73,15 @@ download="$out/download"
 mkdir -p "$download"
 if ! ls "$download"/allegro4.4_*.dsc >/dev/null 2>&1; then
     say "fetching the source package allegro4.4 through apt"
-    apt-get "${apt_options[@]}" -q update >"$apt_dir/update.log" 2>&1 ||
-        say "apt-get update reported errors (see $apt_dir/update.log); trying the source anyway"
+    # one unreachable archive of several need not matter: the source decides
+    apt-get "${apt_options[@]}" -q update >"$apt_dir/update.log" 2>&1 || true
     # The archive may serve the .dsc and the original tarball but not
     # Debian's own changes, which we do not use: apt's status alone says little.
     (cd "$download" && apt-get "${apt_options[@]}" -q source --download-only allegro4.4) \
         >"$apt_dir/source.log" 2>&1 || true
 fi
 ls "$download"/allegro4.4_*.dsc >/dev/null 2>&1 ||
-    missing "cannot fetch Debian's source package allegro4.4 (see $apt_dir/source.log): this needs access to the archive named in /etc/apt"
+    missing "cannot fetch Debian's source package allegro4.4 (see $apt_dir/update.log and source.log): this needs access to the archive named in /etc/apt"
 
 # --- the original tarball, as the .dsc names it -----------------------------
 dsc="$(ls "$download"/allegro4.4_*.dsc | head -n 1)"
