@@ -11,6 +11,7 @@
 #include "shell/pause.h"
 #include "shell/play_frame.h"
 #include "shell/play_record.h"
+#include "shell/play_screens.h"
 #include "shell/presenter.h"
 #include "shell/fresh_press.h"
 #include "shell/sound_effects.h"
@@ -48,6 +49,7 @@ void play_level() {
         play_frame();
         record_frame();  // the world as the frame left it: drawing and rest change nothing
         play_frame_sounds();
+        note_play_frame();
         log_frame_end();
         hold_while_paused(quit_held);  // between two frames: the world waits whole
     }
@@ -71,12 +73,16 @@ void run_game() {
         wait_for_key();
         read_progress();
         bool played = false;
+        start_run();
         while (!quit_held() && game_over == 0) {
             load_level();
             record_level_start();
             played = true;
+            introduce_level(quit_held);
             play_level();
+            close_level(quit_held);
         }
+        end_run();
         show_picture(game_over_image);
         // Esc held as play ends closes the game: the screen only flashes up
         if (!(played && quit_held())) wait_for_key(game_over != 0 ? kAfterDeath : FreshPressRules{});
