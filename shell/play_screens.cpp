@@ -69,15 +69,15 @@ std::string level_words(int32_t level) { return "LEVEL " + std::to_string(level)
 
 void show_ending(bool (*quit)()) {
     const int gold = makecol(255, 220, 96);
-    const std::string levels = run_first_level <= 1
-                                   ? "ALL " + std::to_string(kLevelCount) + " LEVELS CLEAR"
-                                   : "LEVELS " + std::to_string(run_first_level) + " TO " +
-                                         std::to_string(kLevelCount) + " CLEAR";
+    std::string levels = "ALL " + std::to_string(kLevelCount) + " LEVELS CLEAR";
+    if (run_first_level == kLevelCount) levels = level_words(kLevelCount) + " CLEAR";
+    else if (run_first_level > 1)
+        levels = "LEVELS " + std::to_string(run_first_level) + " TO " + std::to_string(kLevelCount) + " CLEAR";
     show_card({{"THE END", 4, gold},
                {levels, 2, white()},
                {"TIME " + run_time_text(run_frames), 3, gold},
-               {std::to_string(run_frames) + " frames at " + std::to_string(kShippedFramesPerSecond) +
-                    " a second",
+               {std::to_string(run_frames) + (run_frames == 1 ? " frame" : " frames") + " at " +
+                    std::to_string(kShippedFramesPerSecond) + " a second",
                 1, white()},
                {"Play goes on with level 2", 1, white()}},
               kEndingWait, quit);
