@@ -18,6 +18,7 @@ struct EditorScreen {
     int32_t hover_record = -1;   // the object a right click would remove
     bool pointer_on_corner = false;
     std::string file_name;
+    bool file_written = false;  // the file is on disk: "saved" means something
     std::string message;
 };
 

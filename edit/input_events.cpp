@@ -71,6 +71,16 @@ bool escape_waiting() {
     return false;
 }
 
+bool take_key_press(int scancode) {
+    std::lock_guard<std::mutex> guard(queue_lock);
+    for (auto k = keys.begin(); k != keys.end(); ++k)
+        if (k->scancode == scancode) {
+            keys.erase(k);
+            return true;
+        }
+    return false;
+}
+
 void drop_key_events() {
     std::lock_guard<std::mutex> guard(queue_lock);
     keys.clear();

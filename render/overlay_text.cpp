@@ -81,3 +81,22 @@ int draw_card(BITMAP* target, int cx, int y, const std::vector<CardLine>& lines,
     }
     return height;
 }
+
+std::vector<std::string> wrap_text(const std::string& text, int max_letters) {
+    const size_t width = static_cast<size_t>(std::max(max_letters, 1));
+    std::vector<std::string> lines;
+    size_t at = 0;
+    while (at < text.size()) {
+        while (at < text.size() && text[at] == ' ') ++at;
+        if (at >= text.size()) break;
+        size_t end = std::min(at + width, text.size());
+        if (end < text.size() && text[end] != ' ') {
+            const size_t blank = text.rfind(' ', end);
+            if (blank != std::string::npos && blank > at) end = blank;
+        }
+        lines.push_back(text.substr(at, end - at));
+        at = end;
+    }
+    if (lines.empty()) lines.emplace_back();
+    return lines;
+}

@@ -32,3 +32,7 @@ struct CardLine {
 // is `y`. A line too long for `max_width` pixels is cut, so a card never
 // leaves the screen. Returns the box's height.
 int draw_card(BITMAP* target, int cx, int y, const std::vector<CardLine>& lines, int max_width);
+
+// `text` broken into lines of at most `max_letters` (at least 1), at blanks
+// where it can and inside a word too long for a line.
+std::vector<std::string> wrap_text(const std::string& text, int max_letters);
