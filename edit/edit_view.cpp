@@ -250,7 +250,17 @@ void draw_editor(const LevelEdit& edit, const EditorScreen& s) {
     draw_palette(s);
     draw_status(edit, s);
     draw_pointer(s);
+    show_editor_picture(back_buffer);
+}
+
+int32_t editor_scale = 1;
+
+void show_editor_picture(BITMAP* picture) {
     acquire_screen();
-    blit(back_buffer, screen, 0, 0, 0, 0, screen_width, screen_height);
+    if (editor_scale <= 1)
+        blit(picture, screen, 0, 0, 0, 0, screen_width, screen_height);
+    else  // a whole factor, no blur, as the game enlarges its frames
+        stretch_blit(picture, screen, 0, 0, screen_width, screen_height, 0, 0, screen_width * editor_scale,
+                     screen_height * editor_scale);
     release_screen();
 }

@@ -16,6 +16,8 @@
 #include "edit/open_level.h"
 #include "render/asset_files.h"
 #include "render/assets.h"
+#include "render/render_frame.h"
+#include "shell/scale.h"
 #include "shell/sound_effects.h"
 #include "world/config.h"
 #include "world/level_table.h"
@@ -85,8 +87,14 @@ int main(int argc, char** argv) {
     install_sound(DIGI_AUTODETECT, MIDI_NONE, nullptr);
     load_sound_effects();
     set_color_depth(16);
-    if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, screen_width, screen_height, 0, 0) != 0)
+    // the game's window factor on the same config.txt, so a level looks as
+    // large in the editor as in play
+    int desktop_w = 0, desktop_h = 0;
+    if (get_desktop_resolution(&desktop_w, &desktop_h) != 0) desktop_w = desktop_h = 0;
+    editor_scale = window_scale({desktop_w, desktop_h}, screen_width, screen_height, display_scale);
+    if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, screen_width * editor_scale, screen_height * editor_scale, 0, 0) != 0)
         return fail(std::string("cannot open a window: ") + allegro_error);
+    show_frame = show_editor_picture;  // test play's frames, enlarged the same way
     set_window_title(("headbot-edit " + file_name_of(level_path)).c_str());
     set_close_button_callback(request_close);
     std::string failure;
