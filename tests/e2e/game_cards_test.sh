@@ -67,4 +67,28 @@ end_with_esc
 # The key that ended the card was the level's: its first frame holds Right.
 first=$(awk '/^# level 2/ {found = 1; next} found && !/^#/ {print; exit}' "$HEADBOT_RECORD")
 [[ "$first" == *R* ]] || fail "level 2's first frame did not hold Right: \"$first\""
+
+# The last level won: the ending, with the run's time, stays until a key;
+# then play goes on with level 2. "TIME 0:00.01" at three times the font is
+# its widest line: 288 wide.
+copy_game
+printf g >"$GAME/saved"
+printf 's 640 480\np 100 60\nA 96 101\n! 0 0\n' >"$GAME/boss2"
+unset HEADBOT_RECORD
+start_game 120
+find_window
+wait_for_picture title.bmp 60 GAMEOVER.bmp
+press Return
+deadline=$((SECONDS + 20))
+until screenshot && card_in "$SCRATCH/shot.png" 172; do
+    ((SECONDS < deadline)) || fail "no ending after the last level"
+    sleep 0.2
+done
+sleep 1
+screenshot
+card_in "$SCRATCH/shot.png" 172 || fail "the ending went by itself within a second"
+press Return
+wait_for_play 10
+[[ "$(cat "$GAME/saved")" == a ]] || fail "play did not go on with level 2 after the ending"
+end_with_esc
 echo "ok"
