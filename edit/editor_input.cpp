@@ -505,7 +505,7 @@ void run_editor(const std::string& level_path, int32_t level, std::atomic<bool>&
         e.edit.mark_cleared();
         message += "; cleared by " + file_name_of(e.keys_path);
     }
-    say(e, message);
+    say(e, message + ". Keys: 1-7 kind, S size, F5 play (P pauses), F6 search, W watch, Ctrl+S save");
     view_level_start(e.screen);
     start_input_events();
 

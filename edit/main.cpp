@@ -31,7 +31,9 @@ int usage() {
     std::fprintf(stderr,
                  "usage: headbot-edit LEVEL_FILE [--level N]\n"
                  "  edits LEVEL_FILE (made when it does not exist), played as level N:\n"
-                 "  by default the level whose file has that name, else 1\n");
+                 "  by default the level whose file has that name, else 1\n"
+                 "keys: 1-7 kind, Ctrl+S save, Ctrl+Z/Y undo/redo, S type the size, F5 play\n"
+                 "  (P pauses, Esc ends), F6 search for a win, W watch it, Esc quit\n");
     return 2;
 }
 
