@@ -23,21 +23,21 @@ press Return
 # keyboard buffer, and Left is still down when the game-over screen appears
 timeout 10 xdotool keydown Left
 for _ in 1 2 3 4 5 6; do press Up; sleep 0.05; done
-wait_for_picture GAMEOVER.bmp 30 title.bmp
-sleep 1.5
-showing GAMEOVER.bmp title.bmp || fail "the game-over screen went without a fresh key (held Left, buffered Up)"
-timeout 10 xdotool keyup Left
-sleep 0.5
-showing GAMEOVER.bmp title.bmp || fail "releasing a key left the game-over screen"
+# Picture $1 (not $2) comes, stays while key $3 is held and once it is let
+# go; $4 names what is held.
+stays_through_release() {
+    wait_for_picture "$1" 30 "$2"
+    sleep 1.5
+    showing "$1" "$2" || fail "$1 went without a fresh key ($4)"
+    timeout 10 xdotool keyup "$3"
+    sleep 0.5
+    showing "$1" "$2" || fail "letting go of $3 left $1"
+}
+stays_through_release GAMEOVER.bmp title.bmp Left "Left held, Up buffered"
 
 # a fresh Return, held: the title comes and stays while it is down ...
 timeout 10 xdotool keydown Return
-wait_for_picture title.bmp 20 GAMEOVER.bmp
-sleep 1
-showing title.bmp GAMEOVER.bmp || fail "the title went with the key that left the game-over screen"
-timeout 10 xdotool keyup Return
-sleep 0.3
-showing title.bmp GAMEOVER.bmp || fail "releasing Return left the title"
+stays_through_release title.bmp GAMEOVER.bmp Return "the Return that left the game-over screen"
 # ... and a new press starts play
 press Return
 wait_for_play 20
