@@ -6,6 +6,7 @@
 
 #include "render/assets.h"
 #include "shell/frame_log.h"
+#include "shell/fresh_press.h"
 #include "shell/input.h"
 #include "shell/music.h"
 #include "shell/pause.h"
@@ -13,7 +14,6 @@
 #include "shell/play_record.h"
 #include "shell/play_screens.h"
 #include "shell/presenter.h"
-#include "shell/fresh_press.h"
 #include "shell/sound_effects.h"
 #include "sim/frame.h"
 #include "world/level_loader.h"
