@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "render/assets.h"
+#include "render/overlay_text.h"
 #include "render/render_frame.h"
 #include "world/level_table.h"
 #include "world/world.h"
@@ -14,7 +15,9 @@ namespace {
 
 constexpr int32_t kCell = 32;
 constexpr int32_t kLineHeight = 11;
-constexpr int32_t kStatusLines = 4;
+constexpr int32_t kStatusLines = 4;  // the last is the message, wrapped onto more when long
+constexpr int32_t kMostMessageLines = 8;
+int32_t message_lines = 1;  // as last drawn: the panel grows with the message
 
 int c_grid, c_bounds, c_outside, c_panel, c_panel_edge, c_text, c_dim_text, c_chosen, c_hover,
     c_cell, c_start, c_ball, c_warn, c_good;
@@ -60,8 +63,8 @@ void shade_outside_level(const EditorScreen& s) {
     }
     solid_mode();
     rect(back_buffer, left - 1, top - 1, right, bottom, c_bounds);
-    // the handle that sizes the level
-    rectfill(back_buffer, right - 3, bottom - 3, right + 3, bottom + 3,
+    // the handle that sizes the level: at the top, the edge that moves
+    rectfill(back_buffer, right - 3, top - 3, right + 3, top + 3,
              s.pointer_on_corner ? c_chosen : c_bounds);
 }
 
@@ -159,7 +162,9 @@ void draw_status(const LevelEdit& edit, const EditorScreen& s) {
                         std::to_string(level_width) + " by " + std::to_string(level_height);
     text(4, y2, c_dim_text, level);
     int32_t x = 4 + text_length(font, level.c_str()) + 24;
-    text(x, y2, saved ? c_good : c_warn, saved ? "saved" : "not saved");
+    // a file never written is not "saved", however few the edits
+    text(x, y2, saved ? (s.file_written ? c_good : c_dim_text) : c_warn,
+         saved ? (s.file_written ? "saved" : "new") : "not saved");
     x += text_length(font, "not saved") + 16;
     text(x, y2, cleared ? c_good : c_dim_text, cleared ? "cleared" : "not cleared");
     const auto full = [](int32_t count, int32_t capacity) { return count >= capacity; };
@@ -176,7 +181,9 @@ void draw_status(const LevelEdit& edit, const EditorScreen& s) {
         text(x, y3, full(t.count, t.capacity) ? c_warn : c_text, s2);
         x += text_length(font, s2.c_str()) + 16;
     }
-    text(4, y4, c_text, s.message);
+    const std::vector<std::string> lines = wrap_text(s.message, (screen_width - 8) / 8);
+    for (size_t i = 0; i < lines.size() && static_cast<int32_t>(i) < kMostMessageLines; ++i)
+        text(4, y4 + static_cast<int32_t>(i) * kLineHeight, c_text, lines[i]);
 }
 
 void draw_pointer(const EditorScreen& s) {
@@ -190,7 +197,7 @@ void draw_pointer(const EditorScreen& s) {
 
 }  // namespace
 
-int32_t status_panel_top() { return screen_height - (kStatusLines * kLineHeight + 6); }
+int32_t status_panel_top() { return screen_height - ((kStatusLines - 1 + message_lines) * kLineHeight + 6); }
 
 int32_t palette_slot_at(int32_t x, int32_t y) {
     if (y < kPaletteTop || y >= kPaletteTop + kPaletteSlot || x < kPaletteLeft) return -1;
@@ -231,6 +238,8 @@ void init_editor_colours() {
 }
 
 void draw_editor(const LevelEdit& edit, const EditorScreen& s) {
+    message_lines = std::min(static_cast<int32_t>(wrap_text(s.message, (screen_width - 8) / 8).size()),
+                             kMostMessageLines);
     offset_x = -s.view_x;
     offset_y = -s.view_y;
     compose_frame();
@@ -241,7 +250,17 @@ void draw_editor(const LevelEdit& edit, const EditorScreen& s) {
     draw_palette(s);
     draw_status(edit, s);
     draw_pointer(s);
+    show_editor_picture(back_buffer);
+}
+
+int32_t editor_scale = 1;
+
+void show_editor_picture(BITMAP* picture) {
     acquire_screen();
-    blit(back_buffer, screen, 0, 0, 0, 0, screen_width, screen_height);
+    if (editor_scale <= 1)
+        blit(picture, screen, 0, 0, 0, 0, screen_width, screen_height);
+    else  // a whole factor, no blur, as the game enlarges its frames
+        stretch_blit(picture, screen, 0, 0, screen_width, screen_height, 0, 0, screen_width * editor_scale,
+                     screen_height * editor_scale);
     release_screen();
 }

@@ -7,6 +7,8 @@
 
 #include "edit/level_edit.h"
 
+struct BITMAP;
+
 struct EditorScreen {
     int32_t view_x = 0;  // the world point at the window's top-left corner
     int32_t view_y = 0;
@@ -18,6 +20,7 @@ struct EditorScreen {
     int32_t hover_record = -1;   // the object a right click would remove
     bool pointer_on_corner = false;
     std::string file_name;
+    bool file_written = false;  // the file is on disk: "saved" means something
     std::string message;
 };
 
@@ -34,6 +37,12 @@ constexpr int32_t kCornerGrab = 8;
 void placement_point(const EditorScreen& s, Kind kind, int32_t& x, int32_t& y);
 int32_t world_x(const EditorScreen& s, int32_t window_x);
 int32_t world_y(const EditorScreen& s, int32_t window_y);
+
+// Each editor pixel is a square of this many window pixels: the game's own
+// factor on the same config.txt. Set before the window opens.
+extern int32_t editor_scale;
+// Copies a picture of the editor's size to the window, enlarged.
+void show_editor_picture(BITMAP* picture);
 
 // Builds the colours once the display mode is set.
 void init_editor_colours();

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <memory>
 
 #include "edit/edit_view.h"
@@ -13,6 +14,7 @@
 #include "edit/input_events.h"
 #include "edit/open_level.h"
 #include "edit/pack_level.h"
+#include "edit/size_prompt.h"
 #include "edit/test_play.h"
 #include "edit/win_search.h"
 #include "world/owned_file.h"
@@ -44,6 +46,10 @@ struct Editor {
     bool quit_armed = false;
     bool quit = false;
     bool arrows_held_from_play = false;  // keys still down from the play do not scroll
+    int32_t height_at_press = 0;
+    SizePrompt size_prompt;
+    KeyRecord found_keys;  // the last win F6 found, to watch
+    bool has_found_keys = false;
 };
 
 // The status line. Each new one also goes to standard output: a log of the
@@ -82,6 +88,7 @@ void save(Editor& e) {
         return;
     }
     e.edit.mark_saved();
+    e.screen.file_written = true;
     say(e, "saved " + file_name_of(e.path) + " (" + std::to_string(doc.records.size()) +
                        " records)" + (e.edit.cleared() ? ", cleared" : "") + store_in_pack());
 }
@@ -90,6 +97,7 @@ std::atomic<bool>* window_closed = nullptr;
 
 // Esc held or tapped, or the window closed.
 bool play_stop_requested() { return key[KEY_ESC] || escape_waiting() || *window_closed; }
+bool play_pause_pressed() { return take_key_press(KEY_P); }
 
 // After a test play or a search: the Esc that ended it, keys typed and
 // clicks made meanwhile must not reach the editor, and the editor's world
@@ -108,7 +116,7 @@ void play(Editor& e, std::atomic<bool>& close_requested) {
     const LevelDocument doc = e.edit.document();
     drop_key_events();
     window_closed = &close_requested;
-    const PlayEnd end = test_play(doc, e.edit.level(), play_stop_requested, record);
+    const PlayEnd end = test_play(doc, e.edit.level(), {play_stop_requested, play_pause_pressed}, record);
     back_to_editing(e);
     e.arrows_held_from_play = true;
     const std::string frames = std::to_string(record.frames()) + " frames";
@@ -127,6 +135,24 @@ void play(Editor& e, std::atomic<bool>& close_requested) {
             say(e, "won, but " + file_name_of(e.keys_path) + " " + error);
         }
     }
+}
+
+// The keys F6 found, played as test play plays; nothing is written or marked.
+void watch(Editor& e, std::atomic<bool>& close_requested) {
+    if (!e.has_found_keys) {
+        say(e, "no keys to watch yet: F6 searches for a win");
+        return;
+    }
+    KeyRecord record;
+    drop_key_events();
+    window_closed = &close_requested;
+    const PlayEnd end =
+        test_play(e.edit.document(), e.edit.level(), {play_stop_requested, play_pause_pressed, &e.found_keys}, record);
+    back_to_editing(e);
+    const std::string frames = std::to_string(record.frames()) + " frames";
+    if (end == PlayEnd::won) say(e, "watched the search's win: " + frames);
+    else if (end == PlayEnd::lost) say(e, "the search's keys lose after " + frames + ": the level changed since");
+    else say(e, "watching stopped after " + frames);
 }
 
 std::string tenths(double seconds) {
@@ -164,8 +190,10 @@ void search(Editor& e, std::atomic<bool>& close_requested) {
                              key_script_text(found.record, file_name_of(e.path), e.edit.level(), level_fingerprint(doc));
     std::string error;
     const std::string frames = std::to_string(found.record.frames()) + " frames";
+    e.found_keys = found.record;
+    e.has_found_keys = true;
     if (write_file_atomically(path, text, error))
-        say(e, "a win exists: " + frames + " (" + searched + "), keys in " + file_name_of(path));
+        say(e, "a win exists: " + frames + " (" + searched + "), keys in " + file_name_of(path) + "; W watches it");
     else
         say(e, "a win exists: " + frames + ", but " + file_name_of(path) + " " + error);
 }
@@ -179,15 +207,56 @@ void try_quit(Editor& e) {
     say(e, "not saved: Esc again quits without saving, Ctrl+S saves");
 }
 
-void resize_by(Editor& e, int32_t dw, int32_t dh) {
-    if (e.edit.set_size(level_width + dw, level_height + dh))
-        say(e, "level " + std::to_string(level_width) + " by " + std::to_string(level_height));
+std::string size_words() { return "level " + std::to_string(level_width) + " by " + std::to_string(level_height); }
+
+// A new height moves the top edge: the view moves with the objects, so the
+// picture stays where it is and only the top edge moves on the screen.
+void resize_keeping_ground(Editor& e, int32_t width, int32_t height) {
+    const int32_t before = level_height;
+    if (!e.edit.set_size_keeping_ground(width, height)) return;
+    e.screen.view_y += level_height - before;
+    keep_view_near_level(e.screen);
+    say(e, size_words());
+}
+
+void resize_by(Editor& e, int32_t dw, int32_t dh) { resize_keeping_ground(e, level_width + dw, level_height + dh); }
+
+// The size prompt: digits and blanks typed, Enter applies, Esc cancels.
+void prompt_key(Editor& e, const KeyEvent& k) {
+    SizePrompt& prompt = e.size_prompt;
+    const int code = k.scancode;
+    if (code == KEY_ESC) {
+        prompt.close();
+        say(e, "size unchanged");
+        return;
+    }
+    if (code == KEY_ENTER || code == KEY_ENTER_PAD) {
+        prompt.close();
+        int32_t w = 0, h = 0;
+        std::string refusal;
+        if (!parse_level_size(prompt.text(), w, h, refusal)) {
+            say(e, "size unchanged: " + refusal);
+            return;
+        }
+        if (w == level_width && h == level_height) say(e, size_words() + ", as it was");
+        else resize_keeping_ground(e, w, h);
+        return;
+    }
+    if (code == KEY_BACKSPACE || code == KEY_DEL) prompt.erase();
+    else if (code >= KEY_0 && code <= KEY_9) prompt.type(static_cast<char>('0' + code - KEY_0));
+    else if (code >= KEY_0_PAD && code <= KEY_9_PAD) prompt.type(static_cast<char>('0' + code - KEY_0_PAD));
+    else if (code >= KEY_A && code <= KEY_Z) prompt.type(static_cast<char>('a' + code - KEY_A));
+    else if (code == KEY_SPACE) prompt.type(' ');
+    else if (code == KEY_COMMA) prompt.type(',');
+    else if (code == KEY_MINUS || code == KEY_MINUS_PAD) prompt.type('-');
+    else if (code == KEY_STOP || code == KEY_DEL_PAD) prompt.type('.');
+    e.screen.message = prompt.line();
 }
 
 void remove_record(Editor& e, int32_t record) {
     const LevelRecord r = e.edit.document().records[static_cast<size_t>(record)];
     if (e.edit.remove(record))
-        say(e, "removed the " + std::string(1, r.letter) + " at " + std::to_string(r.a) + "," + std::to_string(r.b));
+        say(e, "removed the " + object_name(r.letter) + " at " + std::to_string(r.a) + "," + std::to_string(r.b));
     else if (r.letter == 'p')
         say(e, "the robot's start can be moved, not removed");
 }
@@ -201,6 +270,10 @@ void handle_key(Editor& e, const KeyEvent& k, std::atomic<bool>& close_requested
     const int code = k.scancode;
     const bool ctrl = k.ctrl;
     const int32_t step = k.shift ? 1 : kCell;
+    if (e.size_prompt.is_open()) {
+        prompt_key(e, k);
+        return;
+    }
     if (code != KEY_ESC) e.quit_armed = false;
     if (ctrl) {
         switch (code) {
@@ -232,6 +305,11 @@ void handle_key(Editor& e, const KeyEvent& k, std::atomic<bool>& close_requested
     case KEY_ENTER:
     case KEY_ENTER_PAD: play(e, close_requested); return;
     case KEY_F6: search(e, close_requested); return;
+    case KEY_W: watch(e, close_requested); return;
+    case KEY_S:
+        e.size_prompt.open(level_width, level_height);
+        e.screen.message = e.size_prompt.line();
+        return;
     case KEY_HOME: view_level_start(e.screen); return;
     case KEY_DEL:
         if (e.screen.hover_record >= 0) remove_record(e, e.screen.hover_record);
@@ -254,8 +332,10 @@ void scroll_with_arrows(Editor& e) {
     keep_view_near_level(s);
 }
 
+// The handle at the level's top-right corner: the top edge is the one that
+// moves, so the ground built at the bottom stays where it is.
 bool over_corner(const EditorScreen& s) {
-    const int32_t cx = level_width - s.view_x, cy = level_height - s.view_y;
+    const int32_t cx = level_width - s.view_x, cy = -s.view_y;
     return std::abs(s.pointer_x - cx) <= kCornerGrab && std::abs(s.pointer_y - cy) <= kCornerGrab;
 }
 
@@ -279,6 +359,7 @@ void press(Editor& e, int button) {
     e.press_window_y = s.pointer_y;
     e.view_at_press_x = s.view_x;
     e.view_at_press_y = s.view_y;
+    e.height_at_press = level_height;
     e.drag_moved = false;
     e.last_cell_x = floor_div(wx, kCell);
     e.last_cell_y = floor_div(wy, kCell);
@@ -340,16 +421,23 @@ void follow_drag(Editor& e) {
             dy = snap_step(dy);
         }
         if (dx != 0 || dy != 0) e.drag_moved = true;
-        if (e.drag_moved && e.edit.move(e.drag_record, e.drag_from_x + dx, e.drag_from_y + dy))
-            say(e, "moved to " + std::to_string(e.drag_from_x + dx) + "," +
-                        std::to_string(e.drag_from_y + dy));
+        if (e.drag_moved && e.edit.move(e.drag_record, e.drag_from_x + dx, e.drag_from_y + dy)) {
+            const char letter = e.edit.document().records[static_cast<size_t>(e.drag_record)].letter;
+            say(e, "moved the " + object_name(letter) + " to " + std::to_string(e.drag_from_x + dx) + "," +
+                       std::to_string(e.drag_from_y + dy));
+        }
         break;
     }
     case Drag::resize: {
+        // the top edge follows the pointer: up grows the level
         const int32_t w = s.fine ? wx : floor_div(wx + kCell / 2, kCell) * kCell;
-        const int32_t h = s.fine ? wy : floor_div(wy + kCell / 2, kCell) * kCell;
-        if (e.edit.set_size(w, h))
-            say(e, "level " + std::to_string(level_width) + " by " + std::to_string(level_height));
+        const int32_t up = e.press_window_y - s.pointer_y;
+        const int32_t h = e.height_at_press + (s.fine ? up : snap_step(up));
+        const int32_t before = level_height;
+        if (e.edit.set_size_keeping_ground(w, h)) {
+            s.view_y += level_height - before;
+            say(e, size_words());
+        }
         break;
     }
     case Drag::none: break;
@@ -411,13 +499,14 @@ void run_editor(const std::string& level_path, int32_t level, std::atomic<bool>&
     e.screen.file_name = file_name_of(level_path);
     std::string message;
     const LevelDocument doc = open_level_file(level_path, message);
+    e.screen.file_written = static_cast<bool>(std::ifstream(level_path));
     e.edit.open(doc, level);
     // a key script beside the file that won this very level keeps it cleared
     if (fingerprint_in_key_script(read_small_file(e.keys_path)) == level_fingerprint(doc)) {
         e.edit.mark_cleared();
         message += "; cleared by " + file_name_of(e.keys_path);
     }
-    say(e, message);
+    say(e, message + ". Keys: 1-7 kind, S size, F5 play (P pauses), F6 search, W watch, Ctrl+S save");
     view_level_start(e.screen);
     start_input_events();
 
@@ -439,6 +528,7 @@ void run_editor(const std::string& level_path, int32_t level, std::atomic<bool>&
         rest(10);
     }
     stop_input_events();
-    std::printf("%s: %s, %s\n", e.screen.file_name.c_str(), e.edit.saved() ? "saved" : "not saved",
+    const char* saved = !e.edit.saved() ? "not saved" : e.screen.file_written ? "saved" : "new, never written";
+    std::printf("%s: %s, %s\n", e.screen.file_name.c_str(), saved,
                 e.edit.cleared() ? "cleared" : "not cleared");
 }

@@ -1,5 +1,7 @@
 #include "edit/input_events.h"
 
+#include "edit/edit_view.h"
+
 #include <allegro.h>
 
 #include <deque>
@@ -23,11 +25,11 @@ void on_mouse(int flags) {
     std::lock_guard<std::mutex> guard(queue_lock);
     // a pointer that only moves replaces its last move: the queue stays short
     if ((flags & ~MOUSE_FLAG_MOVE) == 0 && !queue.empty() && queue.back().buttons == held) {
-        queue.back().x = mouse_x;
-        queue.back().y = mouse_y;
+        queue.back().x = mouse_x / editor_scale;
+        queue.back().y = mouse_y / editor_scale;
         return;
     }
-    if (queue.size() < 4096) queue.push_back({mouse_x, mouse_y, held});
+    if (queue.size() < 4096) queue.push_back({mouse_x / editor_scale, mouse_y / editor_scale, held});
 }
 END_OF_FUNCTION(on_mouse)
 
@@ -68,6 +70,16 @@ bool escape_waiting() {
     std::lock_guard<std::mutex> guard(queue_lock);
     for (const KeyEvent& k : keys)
         if (k.scancode == KEY_ESC) return true;
+    return false;
+}
+
+bool take_key_press(int scancode) {
+    std::lock_guard<std::mutex> guard(queue_lock);
+    for (auto k = keys.begin(); k != keys.end(); ++k)
+        if (k->scancode == scancode) {
+            keys.erase(k);
+            return true;
+        }
     return false;
 }
 

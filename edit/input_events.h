@@ -20,5 +20,8 @@ bool next_mouse_event(MouseEvent& event);
 bool next_key_event(KeyEvent& event);
 // True when an Esc press waits in the queue: a tap too short for polling.
 bool escape_waiting();
+// Takes the first press of `scancode` from the queue, if there is one: a
+// key the editor answers while it plays (P) is seen however short the tap.
+bool take_key_press(int scancode);
 // Forgets the keys pressed so far (those of a test play, say).
 void drop_key_events();

@@ -1,6 +1,7 @@
 #include "edit/level_edit.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "world/world.h"
 
@@ -46,6 +47,13 @@ void add_placed(std::vector<PlacedObject>& objects, const Entry* table, int32_t 
 }  // namespace
 
 const KindInfo& kind_info(Kind kind) { return kKinds[static_cast<int>(kind)]; }
+std::string object_name(char letter) {
+    for (const KindInfo& info : kKinds)
+        if (info.letter == letter) return info.name;
+    if (letter == 's') return "size record";
+    return std::string("record ") + letter;
+}
+
 Kind kind_at(int index) { return kKinds[std::clamp(index, 0, kKindCount - 1)].kind; }
 
 bool operator==(const LevelRecord& a, const LevelRecord& b) {
@@ -206,6 +214,23 @@ bool LevelEdit::set_size(int32_t width, int32_t height) {
         doc_.records.insert(doc_.records.begin(), LevelRecord{'s', width, height});
     rebuild();
     return true;
+}
+
+bool LevelEdit::set_size_keeping_ground(int32_t width, int32_t height) {
+    const int32_t old_height = level_height;
+    const bool grouped = in_gesture_;
+    if (!grouped) start_gesture();
+    bool changed = set_size(width, height);
+    const int32_t dh = level_height - old_height;
+    if (dh != 0) {
+        for (LevelRecord& r : doc_.records)
+            if (r.letter != '\0' && std::strchr("pAEUGDM", r.letter))
+                r.b = std::clamp(r.b + dh, -kLevelCoordinateLimit, kLevelCoordinateLimit);
+        rebuild();
+        changed = true;
+    }
+    if (!grouped) end_gesture();
+    return changed;
 }
 
 bool LevelEdit::undo() { return step_back(undo_, redo_); }

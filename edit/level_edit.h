@@ -18,6 +18,9 @@ struct KindInfo {
     const char* name;
 };
 const KindInfo& kind_info(Kind kind);
+// How messages name the object of a record: "fixed block", "robot start",
+// and for letters the editor does not place "record X".
+std::string object_name(char letter);
 Kind kind_at(int index);
 
 // An object of the world as drawn, with the record it came from.
@@ -43,6 +46,10 @@ public:
     bool remove(int32_t record);  // the robot's start is moved, never removed
     bool move(int32_t record, int32_t x, int32_t y);
     bool set_size(int32_t width, int32_t height);
+    // The same, but a change of height moves the top edge: every object
+    // keeps its distance from the bottom, where the robot starts and the
+    // view of play begins, so the ground stays under the robot.
+    bool set_size_keeping_ground(int32_t width, int32_t height);
     bool undo();
     bool redo();
 

@@ -16,6 +16,8 @@
 #include "edit/pack_level.h"
 #include "render/asset_files.h"
 #include "render/assets.h"
+#include "render/render_frame.h"
+#include "shell/scale.h"
 #include "shell/sound_effects.h"
 #include "world/config.h"
 #include "world/level_table.h"
@@ -32,7 +34,9 @@ int usage() {
                  "       headbot-edit PACK.headbot LEVEL_NAME\n"
                  "  edits LEVEL_FILE (made when it does not exist), played as level N:\n"
                  "  by default the level whose file has that name, else 1; or the level\n"
-                 "  LEVEL_NAME of a level pack, stored back into the pack at each save\n");
+                 "  LEVEL_NAME of a level pack, stored back into the pack at each save\n"
+                 "keys: 1-7 kind, Ctrl+S save, Ctrl+Z/Y undo/redo, S type the size, F5 play\n"
+                 "  (P pauses, Esc ends), F6 search for a win, W watch it, Esc quit\n");
     return 2;
 }
 
@@ -99,8 +103,14 @@ int main(int argc, char** argv) {
     install_sound(DIGI_AUTODETECT, MIDI_NONE, nullptr);
     load_sound_effects();
     set_color_depth(16);
-    if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, screen_width, screen_height, 0, 0) != 0)
+    // the game's window factor on the same config.txt, so a level looks as
+    // large in the editor as in play
+    int desktop_w = 0, desktop_h = 0;
+    if (get_desktop_resolution(&desktop_w, &desktop_h) != 0) desktop_w = desktop_h = 0;
+    editor_scale = window_scale({desktop_w, desktop_h}, screen_width, screen_height, display_scale);
+    if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, screen_width * editor_scale, screen_height * editor_scale, 0, 0) != 0)
         return fail(std::string("cannot open a window: ") + allegro_error);
+    show_frame = show_editor_picture;  // test play's frames, enlarged the same way
     set_window_title(("headbot-edit " + file_name_of(level_path)).c_str());
     set_close_button_callback(request_close);
     std::string failure;

@@ -1,5 +1,6 @@
 // Playing the level being edited, with the game's frame order, pacing and
-// drawing, and the keys of every frame recorded.
+// drawing, and the keys of every frame recorded; or watching a key script
+// (the one the search found) played the same way.
 #pragma once
 
 #include <cstdint>
@@ -9,7 +10,14 @@
 
 enum class PlayEnd { won, lost, stopped };
 
-// Plays `doc` as level `level` from its start until the level ends or
-// `stop_requested()` says so (Esc, the window closed), asked between frames.
-// Never touches the progress file. The world is left as the play ended.
-PlayEnd test_play(const LevelDocument& doc, int32_t level, bool (*stop_requested)(), KeyRecord& record);
+// What a play asks between two frames, never inside one.
+struct PlayControls {
+    bool (*stop_requested)();   // Esc, the window closed
+    bool (*pause_pressed)();    // P: pauses, and again goes on
+    const KeyRecord* script = nullptr;  // keys to watch; null: the player's own
+};
+
+// Plays `doc` as level `level` from its start until the level ends or a stop
+// is asked for. While paused no frame runs and a sign says so. Never
+// touches the progress file. The world is left as the play ended.
+PlayEnd test_play(const LevelDocument& doc, int32_t level, const PlayControls& controls, KeyRecord& record);

@@ -2,6 +2,7 @@
 #include <allegro.h>
 
 #include "render/assets.h"
+#include "render/render_frame.h"
 #include "world/world.h"
 
 namespace {
@@ -45,5 +46,9 @@ void Player::draw() {
     clear_bitmap(health_bar);
     rectfill(health_bar, 0, 0, health, 20, kHealthBarColour);
     draw_sprite(back_buffer, health_bar, 0, 10);
-    draw_at(facing == 1 ? player_right_sprite : player_left_sprite, x, y);
+    draw_robot();
+}
+
+void draw_robot() {
+    draw_at(player.facing == 1 ? player_right_sprite : player_left_sprite, player.x, player.y);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 struct BITMAP;
 
@@ -19,3 +20,19 @@ enum class Align { kLeft, kCentre, kRight };
 // near-black with a one-pixel frame of the letters' colour when `framed`.
 void draw_boxed_text(BITMAP* target, int x, int y, const std::string& text, int colour,
                      Align align = Align::kCentre, bool framed = false);
+
+// A line of a card: its text, how many times the font's size, its colour.
+struct CardLine {
+    std::string text;
+    int factor = 1;
+    int colour = 0;
+};
+
+// Lines one under another, each centred on `cx`, in one framed box whose top
+// is `y`. A line too long for `max_width` pixels is cut, so a card never
+// leaves the screen. Returns the box's height.
+int draw_card(BITMAP* target, int cx, int y, const std::vector<CardLine>& lines, int max_width);
+
+// `text` broken into lines of at most `max_letters` (at least 1), at blanks
+// where it can and inside a word too long for a line.
+std::vector<std::string> wrap_text(const std::string& text, int max_letters);

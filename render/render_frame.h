@@ -11,3 +11,10 @@ void render_frame();
 
 // The drawing alone: every record into back_buffer, without the screen.
 void compose_frame();
+
+// The level as a map shows it: every object at its place, the robot at its
+// start, without the health bar and the falling spider's starting point.
+void compose_level_map();
+
+// The robot's sprite alone, without its health bar.
+void draw_robot();

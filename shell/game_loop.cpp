@@ -6,14 +6,15 @@
 
 #include "render/assets.h"
 #include "shell/frame_log.h"
+#include "shell/fresh_press.h"
 #include "shell/input.h"
 #include "shell/music.h"
 #include "shell/pack_title_sign.h"
 #include "shell/pause.h"
 #include "shell/play_frame.h"
 #include "shell/play_record.h"
+#include "shell/play_screens.h"
 #include "shell/presenter.h"
-#include "shell/screen_wait.h"
 #include "shell/sound_effects.h"
 #include "sim/frame.h"
 #include "world/level_loader.h"
@@ -34,29 +35,22 @@ bool quit_held() { return key[KEY_ESC] != 0 || close_requested; }
 // is enlarged as the frames are.
 void show_picture(BITMAP* picture) { present(picture, 640, 480); }
 
-// readkey(), except that a new joystick button press or closing the window
-// ends the wait too. A key still in the buffer (the Esc that ended play, say)
-// ends it at once. Alt+Enter switches the display mode and goes on waiting.
-void wait_for_key() {
-    static const ScreenWaitInput library_input = {
-        [] { return keypressed() != 0; },
-        [] { readkey(); },
-        read_joystick_buttons,
-        [] { return close_requested.load(); },
-        [] {
-            answer_display_key();
-            rest(5);
-        },
-    };
-    wait_for_key_or_button(library_input);
+// Only a key or button pressed after the screen appeared leaves it (see
+// fresh_press.h); closing the window does too.
+void wait_for_key(FreshPressRules rules = {}) {
+    wait_for_fresh_library_press(rules, [] { return close_requested.load(); });
     forget_pause_requests();
 }
+
+// After a death the game-over screen stays a moment whatever is pressed.
+constexpr FreshPressRules kAfterDeath{500, 0};
 
 void play_level() {
     while (!quit_held() && level_done == 0) {
         play_frame();
         record_frame();  // the world as the frame left it: drawing and rest change nothing
         play_frame_sounds();
+        note_play_frame();
         log_frame_end();
         hold_while_paused(quit_held);  // between two frames: the world waits whole
     }
@@ -81,13 +75,20 @@ void run_game() {
         wait_for_key();
         hide_pack_title();
         read_progress();
+        bool played = false;
+        start_run();
         while (!quit_held() && game_over == 0) {
             load_level();
             record_level_start();
+            played = true;
+            introduce_level(quit_held);
             play_level();
+            close_level(quit_held);
         }
+        end_run();
         show_picture(game_over_image);
-        wait_for_key();
+        // Esc held as play ends closes the game: the screen only flashes up
+        if (!(played && quit_held())) wait_for_key(game_over != 0 ? kAfterDeath : FreshPressRules{});
     }
     stop_midi();
 }

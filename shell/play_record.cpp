@@ -15,6 +15,14 @@ namespace {
 FILE* keys_out = nullptr;
 FILE* trace_out = nullptr;
 int64_t frames = 0;
+// Frames with the same keys make one line, written when the keys change, a
+// level starts or the recording ends.
+KeyRun pending{0, false, false, false};
+
+void write_pending_run() {
+    if (keys_out && pending.count > 0) std::fputs(key_script_line(pending).c_str(), keys_out);
+    pending.count = 0;
+}
 
 }  // namespace
 
@@ -28,11 +36,12 @@ void open_play_record() {
         close_play_record();
         return;
     }
-    std::fputs("# keys held, frame by frame (the joystick is not recorded)\n", keys_out);
+    std::fputs("# keys held: frames and keys, a line for each change (the joystick is not recorded)\n", keys_out);
     std::fputs(kTraceHeader, trace_out);
 }
 
 void record_level_start() {
+    write_pending_run();
     if (keys_out) std::fprintf(keys_out, "# level %d\n", current_level);
 }
 
@@ -40,11 +49,20 @@ void record_frame() {
     if (!keys_out) return;
     ++frames;
     const KeyRun frame{1, held_keys.up != 0, held_keys.left != 0, held_keys.right != 0};
-    std::fputs(key_script_line(frame).c_str(), keys_out);
+    const bool same = pending.count > 0 && frame.up == pending.up && frame.left == pending.left &&
+                      frame.right == pending.right;
+    if (same) {
+        ++pending.count;
+    } else {
+        write_pending_run();
+        pending = frame;
+    }
     print_trace_line(trace_out, frames);
 }
 
 void close_play_record() {
+    write_pending_run();
+    frames = 0;
     for (FILE** f : {&keys_out, &trace_out}) {
         if (*f) std::fclose(*f);
         *f = nullptr;

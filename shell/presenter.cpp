@@ -7,6 +7,7 @@
 #include <mutex>
 #include <thread>
 
+#include "render/overlay_text.h"
 #include "shell/overlay.h"
 #include "shell/thread_priority.h"
 #include "world/world.h"
@@ -27,16 +28,17 @@ Placement place;
 std::mutex screen_use;  // the screen is used by one side at a time
 std::thread copier;
 
-// "PAUSED" in the library's 8 by 8 font on a dark box, made once and
-// enlarged with the picture so it stays readable at any factor.
+// "PAUSED" large, and how to go on, on a card made once and enlarged with
+// the picture so that it reads at any factor.
 BITMAP* sign = nullptr;
 
 void make_sign() {
-    sign = create_bitmap(64, 16);
+    sign = create_bitmap(168, 48);
     if (!sign) return;
-    clear_to_color(sign, makecol(0, 0, 0));
-    rect(sign, 0, 0, 63, 15, makecol(255, 255, 255));
-    textout_centre_ex(sign, font, "PAUSED", 32, 4, makecol(255, 255, 255), -1);
+    clear_to_color(sign, bitmap_mask_color(sign));
+    draw_card(sign, sign->w / 2, 0,
+              {{"PAUSED", 3, makecol(255, 255, 255)}, {"P: play on  Esc: end", 1, makecol(200, 200, 210)}},
+              sign->w);
 }
 
 void draw_picture(BITMAP* picture, Placement at, bool with_sign) {
@@ -50,8 +52,8 @@ void draw_picture(BITMAP* picture, Placement at, bool with_sign) {
     if (with_sign && sign) {
         const int sw = sign->w * at.scale;
         const int sh = sign->h * at.scale;
-        stretch_blit(sign, screen, 0, 0, sign->w, sign->h, at.x + (w - sw) / 2, at.y + (h - sh) / 2, sw,
-                     sh);
+        masked_stretch_blit(sign, screen, 0, 0, sign->w, sign->h, at.x + (w - sw) / 2, at.y + (h - sh) / 2,
+                            sw, sh);
     }
     release_screen();
 }

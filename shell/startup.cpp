@@ -15,6 +15,7 @@
 #include "shell/presenter.h"
 #include "shell/sound_effects.h"
 #include "world/config.h"
+#include "world/progress.h"
 #include "world/world.h"
 
 namespace {
@@ -35,7 +36,9 @@ int fail(int status, const std::string& message) {
 }  // namespace
 
 int start_up() {
-    read_config_file("config.txt");
+    // what keeps the game from doing as asked is said once, and play goes on
+    for (const std::string& problem : {read_config_file("config.txt"), progress_write_problem()})
+        if (!problem.empty()) std::fprintf(stderr, "headbot: %s\n", problem.c_str());
 
     // Without a display the library cannot start, and the set-up calls after
     // it would crash: treat it as a refused display mode.

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <istream>
+#include <string>
 
 // The window shows each game pixel as a square of this many screen pixels;
 // 0 picks the largest that fits the desktop. 1 when the file has no fifth
@@ -17,7 +18,10 @@ extern int32_t display_fullscreen;
 constexpr int32_t kLargestDisplayScale = 16;
 
 // Reads the values in order. The first value that cannot be read keeps its
-// default and so does every value after it; nothing is reported. A display
-// setting out of its range takes its default.
-void read_config(std::istream& in);
-void read_config_file(const char* path);
+// default and so does every value after it. A display setting out of its
+// range takes its default. Returns what went wrong, in words for the player
+// (one line naming the number and what stands there), or nothing.
+std::string read_config(std::istream& in);
+// The same from a file; a missing file is no problem (every default), one
+// that is there but cannot be opened is.
+std::string read_config_file(const char* path);

@@ -4,6 +4,7 @@
 #include <iterator>
 #include <sstream>
 
+#include "world/level_name.h"
 #include "world/world.h"
 
 DocumentRead read_level_document(std::istream& in, LevelDocument& doc) {
@@ -18,6 +19,7 @@ DocumentRead read_level_document(std::istream& in, LevelDocument& doc) {
         LevelRecord record;
         result.stop = read_level_record(records, record);
         if (result.stop != RecordRead::record) {
+            if (result.stop == RecordRead::end_mark) doc.name = read_level_name(records);
             result.line = 1;
             for (std::streamoff i = 0; i < start && i < static_cast<std::streamoff>(text.size()); ++i)
                 result.line += text[static_cast<size_t>(i)] == '\n';
@@ -39,6 +41,7 @@ std::string level_document_text(const LevelDocument& doc) {
         text += '\n';
     }
     text += "! 0 0\n";
+    text += level_name_line(doc.name);
     return text;
 }
 

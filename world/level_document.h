@@ -14,6 +14,7 @@
 
 struct LevelDocument {
     std::vector<LevelRecord> records;
+    std::string name;  // the line after the end mark (level_name.h); empty: none
 };
 
 // Where and why reading a level file ended.
@@ -24,7 +25,7 @@ struct DocumentRead {
 
 DocumentRead read_level_document(std::istream& in, LevelDocument& doc);
 
-// One record a line, then the end mark "! 0 0".
+// One record a line, then the end mark "! 0 0" and the name's line.
 std::string level_document_text(const LevelDocument& doc);
 
 // A short fingerprint of any text: 16 hex digits of a 64-bit hash, the same

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <fstream>
 
+#include "world/level_name.h"
 #include "world/level_table.h"
 #include "world/progress.h"
 #include "world/world.h"
@@ -84,10 +85,12 @@ RecordRead read_level_record(std::istream& in, LevelRecord& record) {
     return RecordRead::record;
 }
 
-void read_level_records(std::istream& in) {
+RecordRead read_level_records(std::istream& in) {
     LevelRecord record;
-    while (read_level_record(in, record) == RecordRead::record)
+    RecordRead read;
+    while ((read = read_level_record(in, record)) == RecordRead::record)
         apply_level_record(record.letter, record.a, record.b);
+    return read;
 }
 
 void load_level() {
@@ -104,7 +107,8 @@ void load_level() {
     std::ifstream file;
     if (entry) file.open(entry->file, std::ios::binary);  // the same bytes on every system
     if (entry && entry->tune && start_tune) start_tune(entry->tune);
-    read_level_records(file);
+    const RecordRead end = read_level_records(file);
+    level_name = end == RecordRead::end_mark ? read_level_name(file) : "";
     settle_level_start();
 }
 

@@ -13,7 +13,7 @@ constexpr int32_t kLevelCoordinateLimit = 1000000;
 extern void (*start_tune)(const char* file);
 
 // Loads the level current_level names (8 and above become 2), writing the
-// progress file first.
+// progress file first, and its name (level_name.h).
 void load_level();
 
 // What a level start sets once its records are read: the boss's place on
@@ -41,5 +41,5 @@ RecordRead read_level_record(std::istream& in, LevelRecord& record);
 void apply_level_record(char letter, int32_t a, int32_t b);
 
 // Applies the records of a level file until "!", the end of the input, or a
-// field that cannot be read: whichever comes first.
-void read_level_records(std::istream& in);
+// field that cannot be read: whichever comes first, and says which.
+RecordRead read_level_records(std::istream& in);

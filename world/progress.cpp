@@ -1,5 +1,7 @@
 #include "world/progress.h"
 
+#include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -30,4 +32,16 @@ void write_progress(int32_t level) {
     // leaves play going on without progress.
     std::string error;
     write_file_atomically(kProgressFile, letter, error, false);
+}
+
+std::string progress_write_problem() {
+    const std::string why = "cannot write \"saved\" in this folder";
+    const std::string consequence = ": the game plays, but will not remember where you were";
+    std::error_code ignored;
+    if (std::filesystem::is_directory(kProgressFile, ignored)) return why + " (a folder has its name)" + consequence;
+    // the first step of every write: a new file beside it
+    const std::string probe = std::string(kProgressFile) + ".new";
+    const bool writable = static_cast<bool>(std::ofstream(probe, std::ios::app));
+    std::remove(probe.c_str());
+    return writable ? "" : why + consequence;
 }

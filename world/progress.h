@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 // Sets current_level from the first non-blank character of "saved", if it is
 // a progress letter; anything else leaves current_level alone.
@@ -12,3 +13,7 @@ void read_progress();
 // never holds half a write. A folder that cannot be written is passed over:
 // play goes on.
 void write_progress(int32_t level);
+
+// Whether "saved" can be written here, found without touching it: one line
+// for the player when it cannot (progress will not be kept), else nothing.
+std::string progress_write_problem();

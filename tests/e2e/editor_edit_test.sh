@@ -1,7 +1,7 @@
 #!/bin/bash
 # headbot-edit with the mouse and keys: each kind placed, moved and removed
 # lands in the saved file, undo and redo, a full table refuses, the level's
-# corner sizes it, and the unchanged round trip loads into the same world.
+# corner sizes it (the top edge moving), and the unchanged round trip loads into the same world.
 source "$(dirname "$0")/game_support.sh"
 source "$(dirname "$0")/editor_support.sh"
 : "${SIM:?SIM must name headbot-sim}"
@@ -73,14 +73,15 @@ wait_for_output "saved mine" 5
 quit_editor
 grep -q '^G \|^D ' "$LEVELS/mine" && fail "the moving block or the spider was not removed"
 
-# the level's bottom-right corner dragged: its size, to the nearest cell
+# the level's top-right corner dragged: its size, to the nearest cell; the
+# top edge moves, so the ground keeps its place above the bottom
 printf 's 320 240\nA 0 208\n! 0 0\n' >"$LEVELS/narrow"
 start_editor "$LEVELS/narrow"
-drag 320 240 386 276
+drag 320 0 386 -50
 key ctrl+s
 wait_for_output "saved narrow" 5
 quit_editor
-printf 's 384 288\nA 0 208\n! 0 0\n' | diff - "$LEVELS/narrow" || fail "dragging the corner did not size the level"
+printf 's 384 304\nA 0 272\n! 0 0\n' | diff - "$LEVELS/narrow" || fail "dragging the corner did not size the level"
 
 grep -E 'runtime error|Sanitizer' "$SCRATCH/editor.err" && fail "the sanitizers reported"
 echo "editor edit: all checks passed"

@@ -1,7 +1,8 @@
 #!/bin/bash
 # F6 in headbot-edit: the level as edited is searched for a win; the keys
 # found are written beside it and headbot-sim replays them to a win; Esc
-# stops a search of a level that cannot be won, and the editor goes on.
+# stops a search of a level that cannot be won, and the editor goes on. W
+# watches the keys found.
 source "$(dirname "$0")/game_support.sh"
 source "$(dirname "$0")/editor_support.sh"
 : "${SIM:?SIM must name headbot-sim}"
@@ -16,6 +17,11 @@ wait_for_output "a win exists" 40
 [[ -e "$LEVELS/mine.keys" ]] && fail "a search cleared the level: only a play of its maker does"
 result=$(sim_play "$LEVELS/mine" "$LEVELS/mine.solved.keys" | tail -n1)
 [[ $result == "result: won "* ]] || fail "headbot-sim gives \"$result\" for the keys the search found"
+# W plays the keys found as test play plays, to the same win, and clears nothing
+found_frames=$(sed -n 's/^a win exists: \([0-9]*\) frames.*/\1/p' "$EDITOR_OUT")
+key w
+wait_for_output "watched the search's win: $found_frames frames" 20
+[[ -e "$LEVELS/mine.keys" ]] && fail "watching the search's keys cleared the level"
 
 # a closed roof: the search runs until Esc stops it, and the editor stays
 roof=""

@@ -29,7 +29,7 @@ play_and_look() {
     wait_for_picture title.bmp 60 GAMEOVER.bmp
     press Return
     wait_for_play 20
-    sleep 0.5
+    sleep 1.5  # the level's card, over its first view, goes after a second
     screenshot || fail "no screenshot of $1"
 }
 

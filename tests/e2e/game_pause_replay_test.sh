@@ -43,7 +43,7 @@ end_with_esc
 [[ -s "$HEADBOT_RECORD" && -s "$HEADBOT_RECORD.trace" ]] || fail "the game recorded nothing"
 frames=$(grep -vc '^#' "$HEADBOT_RECORD.trace")
 ((frames > 100)) || fail "only $frames frames recorded"
-grep -q '^1 L$' "$HEADBOT_RECORD" && grep -q '^1 R$' "$HEADBOT_RECORD" || fail "the recording holds no walking"
+grep -qE '^[0-9]+ L$' "$HEADBOT_RECORD" && grep -qE '^[0-9]+ R$' "$HEADBOT_RECORD" || fail "the recording holds no walking"
 grep -v '^#' "$HEADBOT_RECORD.trace" >"$SCRATCH/game.trace"
 rm -f "$GAME/saved"
 "$SIM" -C "$GAME" --level 1 --input "$HEADBOT_RECORD" --frames "$frames" --levels 100 --trace |

@@ -237,6 +237,18 @@ cmp -s "$FOLDER1/saved" "$SCRATCH/saved1" || fail "the second player's game chan
 check_links "$FOLDER2" "$PREFIX"
 [[ ! -e "$HOME2/.local" ]] || fail "with XDG_DATA_HOME set, nothing belongs in ~/.local"
 
+# A number the game cannot read in the player's config.txt: the game's one
+# line about it reaches the launcher's standard error, and play starts.
+echo "800 600 ten" >"$FOLDER2/config.txt"
+start_launcher player2-config HOME="$HOME2" XDG_DATA_HOME="$HOME2/data"
+find_window
+wait_for_picture title.bmp 60 GAMEOVER.bmp
+grep -q '^headbot: config.txt: the third number (rest per frame) cannot be read ("ten")' "$RUN/stderr" ||
+    fail "the launcher does not show the game's line about config.txt: $(grep -v '^ALSA' "$RUN/stderr")"
+press Return
+wait_for_play 20
+quit_with_esc
+
 # --- no folder can be made ----------------------------------------------------------
 HOME3="$SCRATCH/home3"
 mkdir -p "$HOME3"

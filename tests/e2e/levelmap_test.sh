@@ -37,10 +37,14 @@ expect_lit "$work/mine.bmp" 54 220 "the robot at its start"
 expect_lit "$work/mine.bmp" 55 116 "the ball 100 pixels above the robot"
 expect_dark "$work/mine.bmp" 380 60 "nothing is placed there"
 expect_dark "$work/mine.bmp" 240 140 "the boss belongs to boss levels only"
+expect_dark "$work/mine.bmp" 5 15 "the health bar belongs to play, not to the map"
 
 cp "$work/mine" "$work/boss1"
 "$GAME_DIR/headbot-map" "$work/boss1" "$work/boss.bmp" >/dev/null || fail "map of a boss level"
 expect_lit "$work/boss.bmp" 240 70 "the boss on a level named boss1"
+# the falling spider waits at (100, 0) on levels 4, 6 and 7: a start in the
+# roof, not a spider of the level
+expect_dark "$work/boss.bmp" 127 10 "the falling spider's start"
 
 "$GAME_DIR/headbot-map" "$work/missing" "$work/x.bmp" 2>/dev/null && fail "a missing level file must fail"
 "$GAME_DIR/headbot-map" 2>/dev/null; [ $? = 2 ] || fail "no arguments must be a usage error"

@@ -74,3 +74,32 @@ TEST(Config, DisplaySettingsFollowTheFourNumbersOrKeepThePlainWindow) {
     EXPECT_EQ(display_from("640 480 10 0 4 1"), (V{4, 1}));
     EXPECT_EQ(display_from("640 480"), (V{1, 0}));
 }
+
+TEST(Config, SaysWhichNumberCannotBeReadAndNothingForAFileThatEndsEarly) {
+    auto problem = [](const std::string& text) {
+        std::istringstream in(text);
+        return read_config(in);
+    };
+    EXPECT_EQ(problem("640 480 10 0 0 0"), "");
+    EXPECT_EQ(problem("640 480 10 0 0 0 and anything after the sixth"), "");
+    EXPECT_EQ(problem("1024 768\n"), "");
+    EXPECT_EQ(problem(""), "");
+    EXPECT_EQ(problem("640 480 ten 0"),
+              "config.txt: the third number (rest per frame) cannot be read (\"ten\"); it and those after "
+              "it keep their defaults");
+    EXPECT_NE(problem("800x600").find("second number (screen height) cannot be read (\"x600\")"),
+              std::string::npos);
+    // a number too large for 32 bits, and a sign alone at the end
+    EXPECT_NE(problem("640 99999999999 10").find("second number"), std::string::npos);
+    EXPECT_NE(problem("640 480 10 0 -").find("fifth number (window scale) cannot be read (\"-\")"),
+              std::string::npos);
+    // bytes that are not printable do not reach the terminal
+    EXPECT_NE(problem("\x1b[2J\x01").find("(\"[2J\")"), std::string::npos);
+    // the values read are as without the report
+    EXPECT_EQ(config_from("640 480 ten 0"), (std::vector<int>{640, 480, 0, 0}));
+
+    reset_world();
+    EXPECT_EQ(read_config_file("/nonexistent-headbot-dir/config.txt"), "");
+    // a folder where the file should be: there, but not readable as one
+    EXPECT_NE(read_config_file("/").find("cannot be read"), std::string::npos);
+}

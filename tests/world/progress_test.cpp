@@ -86,3 +86,22 @@ TEST(Progress, LetterReplacesTheOldFileAndLeavesNothingBeside) {
     EXPECT_EQ(saved_contents(), "");
     EXPECT_NE(access("saved.new", F_OK), 0);
 }
+
+TEST(Progress, SaysOnceWhenSavedCannotBeWrittenAndLeavesNoTrace) {
+    const std::string here = scratch_dir();
+    ASSERT_EQ(chdir(here.c_str()), 0);
+    std::remove("saved");
+    EXPECT_EQ(progress_write_problem(), "");
+    EXPECT_FALSE(std::ifstream("saved"));  // the look wrote nothing
+    EXPECT_FALSE(std::ifstream("saved.new"));
+
+    ASSERT_EQ(mkdir("saved", 0755), 0);
+    EXPECT_NE(progress_write_problem().find("a folder has its name"), std::string::npos);
+    rmdir("saved");
+
+    if (geteuid() != 0) {  // root writes anywhere
+        ASSERT_EQ(chmod(here.c_str(), 0555), 0);
+        EXPECT_NE(progress_write_problem().find("cannot write \"saved\""), std::string::npos);
+        chmod(here.c_str(), 0755);
+    }
+}

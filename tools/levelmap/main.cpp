@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
     }
     destroy_bitmap(back_buffer);
     back_buffer = create_bitmap(level_width, level_height);
-    compose_frame();
+    compose_level_map();
     int saved = save_bmp(output.c_str(), back_buffer, nullptr);
     destroy_assets();
     if (saved != 0) {
