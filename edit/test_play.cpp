@@ -10,7 +10,7 @@
 #include "shell/play_frame.h"
 #include "shell/sound_effects.h"
 #include "sim/frame.h"
-#include "tools/headbot_sim/key_script.h"
+#include "world/key_script.h"
 #include "world/world.h"
 
 namespace {

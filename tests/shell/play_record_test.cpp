@@ -11,7 +11,7 @@
 #include <string>
 
 #include "support/level_text.h"
-#include "tools/headbot_sim/key_script.h"
+#include "world/key_script.h"
 #include "world/world.h"
 
 namespace {
