@@ -1,14 +1,10 @@
 #include "edit/key_record.h"
 
-#include <cstdio>
 #include <sstream>
 
+#include "world/level_fingerprint.h"
 #include "world/level_table.h"
 #include "world/world.h"
-
-namespace {
-const char kFingerprintMark[] = "# level fingerprint ";
-}
 
 void KeyRecord::add_frame(bool up, bool left, bool right) {
     if (!runs_.empty()) {
@@ -28,15 +24,7 @@ int64_t KeyRecord::frames() const {
 }
 
 std::string level_fingerprint(const LevelDocument& doc) {
-    // FNV-1a over the saved text: the same records give the same mark
-    uint64_t hash = 1469598103934665603ull;
-    for (unsigned char c : level_document_text(doc)) {
-        hash ^= c;
-        hash *= 1099511628211ull;
-    }
-    char text[17];
-    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
-    return text;
+    return text_fingerprint(level_document_text(doc));
 }
 
 std::string key_script_text(const KeyRecord& record, const std::string& level_name, int32_t level,
@@ -48,17 +36,7 @@ std::string key_script_text(const KeyRecord& record, const std::string& level_na
     const LevelEntry* entry = level_entry(level);
     out << "# replay: headbot-sim -C DIR --level " << level << " --input THIS_FILE, with the level"
         << " as DIR/" << (entry ? entry->file : "?") << " beside a config.txt of that screen size\n";
-    out << kFingerprintMark << fingerprint << "\n";
+    out << fingerprint_line(fingerprint);
     for (const KeyRun& r : record.runs()) out << key_script_line(r);
     return out.str();
-}
-
-std::string fingerprint_in_key_script(const std::string& text) {
-    std::istringstream in(text);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.rfind(kFingerprintMark, 0) == 0) return line.substr(sizeof kFingerprintMark - 1);
-        if (!line.empty() && line[0] != '#') break;  // only the comments at the top count
-    }
-    return "";
 }

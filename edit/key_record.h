@@ -8,6 +8,7 @@
 
 #include "tools/headbot_sim/key_script.h"
 #include "world/level_document.h"
+#include "world/level_fingerprint.h"
 
 class KeyRecord {
 public:
@@ -28,6 +29,3 @@ std::string level_fingerprint(const LevelDocument& doc);
 // The script: a few comment lines naming the level, then the runs.
 std::string key_script_text(const KeyRecord& record, const std::string& level_name, int32_t level,
                             const std::string& fingerprint);
-
-// The fingerprint a key script's comment names, or "" when it names none.
-std::string fingerprint_in_key_script(const std::string& text);

@@ -94,7 +94,12 @@ void load_level() {
     if (current_level > 7) current_level = 2;
     // the level's letter is on disk even if its level file cannot be read
     write_progress(current_level);
+    const LevelEntry* entry = level_entry(current_level);
+    if (entry && entry->tune && start_tune) start_tune(entry->tune);
+    read_level_file();
+}
 
+void read_level_file() {
     ground_count = 0;
     block_count = 0;
     spider_count = 0;
@@ -103,7 +108,6 @@ void load_level() {
     const LevelEntry* entry = level_entry(current_level);
     std::ifstream file;
     if (entry) file.open(entry->file);
-    if (entry && entry->tune && start_tune) start_tune(entry->tune);
     read_level_records(file);
     settle_level_start();
 }
