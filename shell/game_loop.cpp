@@ -5,15 +5,18 @@
 #include <atomic>
 
 #include "render/assets.h"
+#include "render/trial_pictures.h"
 #include "shell/frame_log.h"
 #include "shell/input.h"
 #include "shell/music.h"
+#include "shell/overlay.h"
 #include "shell/pause.h"
 #include "shell/play_frame.h"
 #include "shell/play_record.h"
 #include "shell/presenter.h"
 #include "shell/screen_wait.h"
 #include "shell/sound_effects.h"
+#include "shell/time_trial.h"
 #include "sim/frame.h"
 #include "world/level_loader.h"
 #include "world/level_table.h"
@@ -33,22 +36,42 @@ bool quit_held() { return key[KEY_ESC] != 0 || close_requested; }
 // is enlarged as the frames are.
 void show_picture(BITMAP* picture) { present(picture, 640, 480); }
 
+bool window_closed() { return close_requested; }
+
+// What ended the last wait: the key's scancode, the buttons newly down.
+int last_scancode = 0;
+uint32_t buttons_now = 0;
+uint32_t buttons_before = 0;
+
 // readkey(), except that a new joystick button press or closing the window
 // ends the wait too. A key still in the buffer (the Esc that ended play, say)
 // ends it at once. Alt+Enter switches the display mode and goes on waiting.
-void wait_for_key() {
+WaitEnd wait_for_key() {
     static const ScreenWaitInput library_input = {
         [] { return keypressed() != 0; },
-        [] { readkey(); },
-        read_joystick_buttons,
+        [] { last_scancode = readkey() >> 8; },
+        [] {
+            buttons_before = buttons_now;
+            buttons_now = read_joystick_buttons();
+            return buttons_now;
+        },
         [] { return close_requested.load(); },
         [] {
             answer_display_key();
             rest(5);
         },
     };
-    wait_for_key_or_button(library_input);
+    buttons_now = 0;
+    const WaitEnd end = wait_for_key_or_button(library_input);
     forget_pause_requests();
+    return end;
+}
+
+// T, or the joystick's second button, on the title opens the time trial;
+// every other key starts the game as it always did.
+bool wants_time_trial(WaitEnd end) {
+    if (end == WaitEnd::kKey) return last_scancode == KEY_T;
+    return end == WaitEnd::kButton && ((buttons_now & ~buttons_before) & 2) != 0;
 }
 
 void play_level() {
@@ -75,8 +98,14 @@ void run_game() {
         level_done = 0;
         player.lives = 1;
         player.health = 100;
+        set_overlay(OverlayLayer::kTitleHint, draw_title_hint);
         show_picture(title_image);
-        wait_for_key();
+        const WaitEnd title_end = wait_for_key();
+        clear_overlay(OverlayLayer::kTitleHint);
+        if (!quit_held() && wants_time_trial(title_end)) {
+            run_time_trial(window_closed);
+            continue;
+        }
         read_progress();
         while (!quit_held() && game_over == 0) {
             load_level();
