@@ -14,6 +14,7 @@
 
 #include <unistd.h>
 
+#include "sim/course_best.h"
 #include "sim/frame.h"
 #include "sim/ghost.h"
 #include "sim/trial_run.h"
@@ -193,7 +194,9 @@ TEST(Ghost, ThePlayersWorldIsByteForByteTheSameWithAGhostBeside) {
                 frames->push_back(world_fingerprint());
                 if (ghost && ghost->robot().shown && ghost->robot().x != player.x) parted = true;
             }
-            if (ghost) EXPECT_TRUE(parted) << "level " << level << ": the ghost never left the player";
+            if (ghost) {
+                EXPECT_TRUE(parted) << "level " << level << ": the ghost never left the player";
+            }
             delete ghost;
         }
         ASSERT_EQ(alone.size(), beside.size()) << "level " << level;
@@ -286,4 +289,56 @@ TEST(BestTimes, KeptThroughTheAtomicWriterAndNeverOverAnotherVersionsFile) {
     std::ofstream(dir / "level5", std::ios::app) << " ";
     EXPECT_NE(course_fingerprint(kWholeGame), before);
     EXPECT_EQ(course_fingerprint(3), course_fingerprint(3));
+}
+
+TEST(CourseBest, ABestIsTheWinItsScriptPlaysAndAnEditedLevelMakesItStale) {
+    const fs::path dir = game_folder();
+    BestTimes times = read_best_times();
+    EXPECT_EQ(check_best(1, times).kind, BestKind::kNone);
+
+    const KeyScript keys = solution("level1");
+    std::string runs;
+    for (const KeyRun& r : keys.runs) runs += key_script_line(r);
+    std::string error;
+    ASSERT_TRUE(keep_best_run(1, 1508, course_fingerprint(1), runs, times, error)) << error;
+    CourseBest best = check_best(1, read_best_times());
+    EXPECT_EQ(best.kind, BestKind::kCurrent);
+    EXPECT_EQ(best.frames, 1508);
+
+    // a times file edited to boast: the script's own win is the time shown
+    std::ofstream(dir / "best-times") << "# headbot best times 1\n1 10 " << course_fingerprint(1) << "\n";
+    EXPECT_EQ(check_best(1, read_best_times()).frames, 1508);
+
+    // scripts that hold nonsense, stop short or are empty: no best, no crash
+    const std::string header = "# x\n" + fingerprint_line(course_fingerprint(1));
+    for (const std::string& bad : {header + "12 Q\n", header + "100 R\n", header, std::string(),
+                                   header + runs.substr(0, runs.size() / 2)}) {
+        std::ofstream(dir / "best1.keys", std::ios::trunc) << bad;
+        EXPECT_EQ(check_best(1, read_best_times()).kind, BestKind::kNone) << bad;
+    }
+
+    // the level edited after the best was set: stale, with its old time kept
+    ASSERT_TRUE(keep_best_run(1, 1508, course_fingerprint(1), runs, times, error)) << error;
+    std::ofstream(dir / "level1", std::ios::app) << "\n";
+    best = check_best(1, read_best_times());
+    EXPECT_EQ(best.kind, BestKind::kStale);
+    EXPECT_EQ(best.frames, 1508);
+    EXPECT_TRUE(best.script.runs.empty());  // no ghost of another level
+    // a win on this version replaces it
+    times = read_best_times();
+    ASSERT_TRUE(keep_best_run(1, 1600, course_fingerprint(1), runs, times, error)) << error;
+    EXPECT_EQ(check_best(1, read_best_times()).kind, BestKind::kCurrent);
+}
+
+TEST(CourseBest, AParIsItsScriptsWinOrNone) {
+    const fs::path dir = game_folder();
+    EXPECT_EQ(par_file(4), "par-boss1.keys");
+    EXPECT_EQ(par_file(kWholeGame), "par-full-game.keys");
+    EXPECT_EQ(check_par(4).kind, BestKind::kNone);
+    fs::copy_file(fs::path(HEADBOT_DATA_DIR) / "solutions" / "boss1.keys", dir / "par-boss1.keys");
+    const CourseBest par = check_par(4);
+    EXPECT_EQ(par.kind, BestKind::kCurrent);
+    EXPECT_EQ(par.frames, replay_course(4, solution("boss1")).frames);
+    std::ofstream(dir / "par-boss1.keys", std::ios::trunc) << "5 U\n";
+    EXPECT_EQ(check_par(4).kind, BestKind::kNone);
 }
