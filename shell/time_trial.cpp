@@ -95,7 +95,7 @@ void race(Trial& t, int32_t course) {
         if (t.courses[course].best.kind == BestKind::kCurrent)
             ghost.reset(new Ghost(course, t.courses[course].best.script));
         TrialRun run;
-        const TrialState state = play_course(run, course, ghost.get(), nullptr, t.closed);
+        const TrialState state = play_course(run, course, ghost.get(), nullptr, nullptr, t.closed);
         ghost.reset();
         if (state == TrialState::kPlaying) return;  // given up
         const TrialResults results = results_of(t, run, state);
@@ -107,9 +107,9 @@ void race(Trial& t, int32_t course) {
     }
 }
 
-void watch(Trial& t, int32_t course, const CourseBest& run_to_watch) {
+void watch(Trial& t, int32_t course, const CourseBest& run_to_watch, const char* name) {
     TrialRun run;
-    play_course(run, course, nullptr, &run_to_watch.script, t.closed);
+    play_course(run, course, nullptr, &run_to_watch.script, name, t.closed);
 }
 
 // Carries out the chosen action on the chosen row; a note says why not
@@ -122,13 +122,13 @@ void choose(Trial& t) {
         race(t, course);
     } else if (t.screen.chosen_action == 1) {
         if (c.best.kind == BestKind::kCurrent)
-            watch(t, course, c.best);
+            watch(t, course, c.best, "best run");
         else
             t.screen.note = c.best.kind == BestKind::kStale
                                 ? "The best was set on another version of the level."
                                 : "No best run yet: race first.";
     } else if (c.par.kind == BestKind::kCurrent) {
-        watch(t, course, c.par);
+        watch(t, course, c.par, "par run");
     } else {
         t.screen.note = "No par run for this course.";
     }

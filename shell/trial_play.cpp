@@ -35,15 +35,22 @@ const char* tune_of_level(int32_t level) {
 
 void hold_watched_keys() { hold_keys(key_bits(watched_keys->next())); }
 
-bool given_up() { return key[KEY_ESC] != 0 || window_closed(); }
+// Esc held, or pressed and let go between two looks: a tap shorter than a
+// frame gives up too. Play reads no other key from the buffer.
+bool given_up() {
+    bool esc_tapped = false;
+    while (keypressed()) esc_tapped = (readkey() >> 8) == KEY_ESC || esc_tapped;
+    return esc_tapped || key[KEY_ESC] != 0 || window_closed();
+}
 
 // The clock shows the frame being drawn: one more than the frames counted
 // before it. In the whole game the level and the last split go under it.
-void show_clock(const TrialRun& run, const bool& playing) {
-    set_overlay(OverlayLayer::kClock, [&run, &playing](BITMAP* copy, int width, int) {
-        std::string label;
+void show_clock(const TrialRun& run, const bool& playing, const char* watching) {
+    set_overlay(OverlayLayer::kClock, [&run, &playing, watching](BITMAP* copy, int width, int) {
+        std::string label = watching ? watching : "";
         if (run.course() == kWholeGame) {
-            label = "level " + std::to_string(current_level > kLevelCount ? kLevelCount : current_level);
+            label += (label.empty() ? "" : "  ") + std::string("level ") +
+                     std::to_string(current_level > kLevelCount ? kLevelCount : current_level);
             if (!run.splits().empty()) label += "  split " + trial_time_text(run.splits().back());
         }
         draw_trial_clock(copy, width, run.frames() + (playing ? 1 : 0), label);
@@ -62,7 +69,7 @@ void show_ghost(const Ghost* ghost) {
 }  // namespace
 
 TrialState play_course(TrialRun& run, int32_t course, Ghost* ghost, const KeyScript* watched,
-                       bool (*closed)()) {
+                       const char* watching, bool (*closed)()) {
     window_closed = closed;
     static const KeyScript no_keys;
     KeyCursor cursor(watched ? *watched : no_keys);
@@ -78,7 +85,7 @@ TrialState play_course(TrialRun& run, int32_t course, Ghost* ghost, const KeyScr
     play_tune(tune_of_level(current_level));
     record_level_start();
     bool playing = true;
-    show_clock(run, playing);
+    show_clock(run, playing, watching);
     show_ghost(ghost);
     clear_keybuf();
     forget_pause_requests();

@@ -11,7 +11,7 @@ class Ghost;
 // Plays the course from a fresh world until it is won, lost, or given up
 // (Esc, the joystick's second button, the window closed: kPlaying). With
 // `watched` the keys come from that script and not from the player; with
-// `ghost` its robot runs beside the player's. `run` holds the frames,
-// splits and keys afterwards.
+// `ghost` its robot runs beside the player's; `watching` names the watched
+// run under the clock. `run` holds the frames, splits and keys afterwards.
 TrialState play_course(TrialRun& run, int32_t course, Ghost* ghost, const KeyScript* watched,
-                       bool (*closed)());
+                       const char* watching, bool (*closed)());
