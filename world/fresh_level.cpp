@@ -3,16 +3,17 @@
 #include "world/level_loader.h"
 #include "world/world.h"
 
-void start_fresh_level(int32_t level) {
-    const int32_t width = screen_width;
-    const int32_t height = screen_height;
-    const int32_t delay = frame_delay_ms;
-    const int32_t skip = frame_skip;
+void start_fresh_world(int32_t level) {
+    const int32_t w = screen_width, h = screen_height, delay = frame_delay_ms, skip = frame_skip;
     reset_world();
-    screen_width = width;
-    screen_height = height;
+    screen_width = w;
+    screen_height = h;
     frame_delay_ms = delay;
     frame_skip = skip;
     current_level = level;
+}
+
+void start_fresh_level(int32_t level) {
+    start_fresh_world(level);
     read_level_file();
 }
