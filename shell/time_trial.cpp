@@ -80,6 +80,10 @@ TrialResults results_of(Trial& t, const TrialRun& run, TrialState state) {
     if (!r.won) return r;
     const bool faster = before.best.kind != BestKind::kCurrent || run.frames() < before.best.frames;
     if (!faster) return r;
+    if (run.frames() > kLongestTrialRun) {
+        r.kept_error = "a run of over an hour is not kept";
+        return r;
+    }
     std::string error;
     r.new_best = keep_best_run(course, run.frames(), course_fingerprint(course), runs_text(run.keys()), t.times,
                                error);

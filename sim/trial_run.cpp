@@ -40,7 +40,8 @@ bool TrialRun::before_frame() {
 CourseReplay replay_course(int32_t course, const KeyScript& script) {
     InputPollOff script_keys_only;
     int64_t total = 0;
-    for (const KeyRun& r : script.runs) total += r.count;
+    for (const KeyRun& r : script.runs)
+        total = r.count > kLongestTrialRun - total ? kLongestTrialRun : total + r.count;
     TrialRun run;
     run.start(course);
     KeyCursor cursor(script);

@@ -40,6 +40,11 @@ private:
     bool level_ended_ = false;
 };
 
+// An hour of play: no best or par run is longer. A script that says more
+// (a hand-edited count, say) is played no further, so reading it never
+// holds the game up for long.
+constexpr int64_t kLongestTrialRun = 95LL * 60 * 60;
+
 struct CourseReplay {
     bool won = false;
     int64_t frames = 0;
@@ -47,8 +52,9 @@ struct CourseReplay {
 };
 
 // Plays `script` over the course from a fresh world, the joystick poll left
-// out, until the course is won, lost, or the script has run out one frame
-// ago. The world is left where the replay ended.
+// out, until the course is won, lost, the script has run out one frame ago,
+// or kLongestTrialRun frames have passed. The world is left where the
+// replay ended.
 CourseReplay replay_course(int32_t course, const KeyScript& script);
 
 // While one lives, run_frame() takes held_keys as they are set, without the

@@ -168,6 +168,10 @@ TEST(TrialRun, ALostLifeEndsTheAttemptAndAScriptThatStopsShortDoesNotWin) {
     keys.runs.resize(keys.runs.size() / 2);
     EXPECT_FALSE(replay_course(1, keys).won);
     EXPECT_FALSE(replay_course(1, KeyScript()).won);
+    // a count no player held is played no further than an hour
+    const CourseReplay endless = replay_course(1, script_from("99999999999999999999999 -\n9 R\n"));
+    EXPECT_FALSE(endless.won);
+    EXPECT_EQ(endless.frames, kLongestTrialRun + 1);
 }
 
 TEST(Ghost, ThePlayersWorldIsByteForByteTheSameWithAGhostBeside) {
