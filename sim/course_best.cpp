@@ -52,9 +52,26 @@ std::string par_file(int32_t course) {
     return std::string("par-") + (entry ? entry->file : "full-game") + ".keys";
 }
 
+int64_t stated_par_frames(const std::string& text) {
+    const std::string mark = " won in ";
+    const size_t line_end = text.find('\n');
+    const size_t at = text.find(mark);
+    if (text.rfind("# par: ", 0) != 0 || at == std::string::npos || at > line_end) return 0;
+    int64_t frames = 0;
+    for (size_t i = at + mark.size(); i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        frames = frames * 10 + (text[i] - '0');
+        if (frames > kLongestTrialRun) return 0;
+    }
+    return frames;
+}
+
 CourseBest check_par(int32_t course) {
     std::string text;
     KeyScript script;
     if (!read_script(par_file(course), text, script)) return CourseBest();
-    return won_by(course, std::move(script));
+    CourseBest par = won_by(course, std::move(script));
+    // a par is for the levels it was found on: another version of them wins
+    // in other frames, or not at all
+    if (par.frames != stated_par_frames(text)) return CourseBest();
+    return par;
 }

@@ -34,6 +34,11 @@ CourseBest check_best(int32_t course, const BestTimes& times);
 // "par-full-game.keys" for the whole game.
 std::string par_file(int32_t course);
 
+// The frames a par script's first line states ("# par: ... won in N
+// frames"); 0 when it states none.
+int64_t stated_par_frames(const std::string& text);
+
 // The par run of `course` from the game's folder: kCurrent with its frames
-// when its script wins, kNone otherwise.
+// when its script wins in exactly the frames it states, kNone otherwise (an
+// edited level has no par).
 CourseBest check_par(int32_t course);

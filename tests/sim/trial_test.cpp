@@ -339,10 +339,20 @@ TEST(CourseBest, AParIsItsScriptsWinOrNone) {
     EXPECT_EQ(par_file(4), "par-boss1.keys");
     EXPECT_EQ(par_file(kWholeGame), "par-full-game.keys");
     EXPECT_EQ(check_par(4).kind, BestKind::kNone);
-    fs::copy_file(fs::path(HEADBOT_DATA_DIR) / "solutions" / "boss1.keys", dir / "par-boss1.keys");
+    fs::copy_file(fs::path(HEADBOT_DATA_DIR) / "par" / "boss1.keys", dir / "par-boss1.keys");
+    const std::string text = read_player_file("par-boss1.keys", 1 << 20);
     const CourseBest par = check_par(4);
     EXPECT_EQ(par.kind, BestKind::kCurrent);
-    EXPECT_EQ(par.frames, replay_course(4, solution("boss1")).frames);
-    std::ofstream(dir / "par-boss1.keys", std::ios::trunc) << "5 U\n";
+    EXPECT_EQ(par.frames, stated_par_frames(text));
+    EXPECT_EQ(par.frames, replay_course(4, par.script).frames);
+    // another level under the par's name: no par, whether the par wins it or not
+    std::ofstream(dir / "boss1", std::ios::trunc) << "s 640 480 p 64 407 A 32 448 A 64 448 A 96 448 !\n";
     EXPECT_EQ(check_par(4).kind, BestKind::kNone);
+    fs::copy_file(fs::path(HEADBOT_DATA_DIR) / "levels" / "boss1", dir / "boss1",
+                  fs::copy_options::overwrite_existing);
+    for (const std::string& bad : {std::string("5 U\n"), "# par: won in 99 frames\n" + text,
+                                   std::string("# par: x won in 99999999999999999999999 frames\n5 U\n")}) {
+        std::ofstream(dir / "par-boss1.keys", std::ios::trunc) << bad;
+        EXPECT_EQ(check_par(4).kind, BestKind::kNone) << bad;
+    }
 }
