@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Seeds for the fuzz targets, made from the shipped files:
 #   make_corpus.sh SOURCE_DIR OUT_DIR
-# OUT_DIR/{config,level_play,progress,key_script} are (re)filled. Nothing
+# OUT_DIR/{config,level_play,progress,key_script,best_times} are (re)filled. Nothing
 # here is kept in the repository: the seeds follow the data as it changes.
 set -euo pipefail
 src=$1
 out=$2
-mkdir -p "$out"/{config,level_play,progress,key_script}
+mkdir -p "$out"/{config,level_play,progress,key_script,best_times}
 
 # configuration: the shipped file and the shapes the reader must survive
 cp "$src/data/config.txt" "$out/config/shipped"
@@ -54,3 +54,8 @@ fi
 printf '120 R\n30 RU\n200 -\n' > "$out/key_script/example"
 printf '# comment\n\n  \t\n5 ULR\n1 LU\r\n99999999999999999999999 -\n' > "$out/key_script/forms"
 printf '3 R\n0 U\n' > "$out/key_script/bad-count"
+
+# best times: a file as the game writes it, and one of another version
+printf '# headbot best times 1\n# course, frames at 95 a second, level fingerprint\n1 1478 0123456789abcdef\n7 2596 fedcba9876543210\ngame 15010 00112233445566aa\n' \
+    > "$out/best_times/written"
+printf '# headbot best times 2\n1 100 0123456789abcdef\n' > "$out/best_times/other-version"
