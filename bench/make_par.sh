@@ -4,10 +4,11 @@
 # the scripts named after the level in each CANDIDATE_DIR (headbot-solve
 # --fastest outputs, hand improvements). Every candidate is played through
 # headbot-sim; only wins count. The whole game's par is the levels' pars one
-# after another, kept when it wins the whole game.
+# after another (a level's recorded solution where its par misses, coming
+# from the level before), or the recorded whole-game solution when faster.
 #   bench/make_par.sh [CANDIDATE_DIR...]
 # With POLISH=1 the fastest is then polished: its holds shortened one at a
-# time while it still wins, sooner.
+# time while it still wins, sooner. ONLY="level3 boss1" remakes those alone.
 # The searches themselves, as long as you like, e.g. ten minutes a level:
 #   nice -n 10 build/headbot-solve DIR/level3 --fastest --seconds 600 > CANDIDATES/level3.keys
 set -euo pipefail
@@ -62,6 +63,7 @@ polish() {  # polish LEVEL SCRIPT -> the polished script, in place
 level=0
 for name in level1 level2 level3 boss1 level5 level6 boss2; do
     level=$((level + 1))
+    [[ -z ${ONLY:-} || " $ONLY " == *" $name "* ]] || continue
     best="" best_frames="" best_from=""
     for candidate in "data/par/$name.keys" "data/solutions/$name.keys" "${@/%//$name.keys}"; do
         [[ -f $candidate ]] || continue
@@ -98,8 +100,8 @@ done
 # played as the game plays them. The robot comes into a level as the last
 # one left it, not at rest: where a par then misses, a few frames of
 # waiting at the level's start are tried, the fewest that win.
-cut_par() {  # cut_par LEVEL NAME -> the par's lines up to its winning frame
-    grep -v '^#' "data/par/$2.keys" | awk -v left="$(frames_of "$1" "data/par/$2.keys")" '
+cut_script() {  # cut_script LEVEL SCRIPT -> its lines up to its winning frame
+    grep -v '^#' "$2" | awk -v left="$(frames_of "$1" "$2")" '
         left > 0 { n = $1 < left ? $1 : left; print n, $2; left -= n }'
 }
 : >"$work/full-game.keys"
@@ -107,14 +109,23 @@ level=0
 for name in level1 level2 level3 boss1 level5 level6 boss2; do
     level=$((level + 1))
     found=""
-    for wait in $(seq 0 40); do
-        { cat "$work/full-game.keys"; ((wait == 0)) || echo "$wait -"; cut_par "$level" "$name"; } >"$work/try.keys"
-        if [[ -n $(frames_of 1 "$work/try.keys" "$level") ]]; then found=$wait; break; fi
+    # the par first; where it misses, the recorded solution
+    for script in "data/par/$name.keys" "data/solutions/$name.keys"; do
+        for wait in $(seq 0 40); do
+            { cat "$work/full-game.keys"; ((wait == 0)) || echo "$wait -"; cut_script "$level" "$script"; } \
+                >"$work/try.keys"
+            if [[ -n $(frames_of 1 "$work/try.keys" "$level") ]]; then found=$script; break 2; fi
+        done
     done
-    [[ -n $found ]] || { echo "full-game: the par of $name misses when the robot comes from the level before" >&2; break; }
+    if [[ -z $found ]]; then
+        echo "full-game: neither $name's par nor its solution wins coming from the level before" >&2
+        : >"$work/full-game.keys"
+        break
+    fi
+    [[ $found == data/par/* ]] || echo "full-game: $name played by its recorded solution" >&2
     mv "$work/try.keys" "$work/full-game.keys"
 done
-source="the seven levels' pars in a row"
+source="the seven levels' pars (or their recorded solutions) in a row, each after the fewest frames of waiting that win"
 frames=$(frames_of 1 "$work/full-game.keys" 7)
 recorded=$(frames_of 1 data/solutions/full-game.keys 7)
 if [[ -n $recorded ]] && { [[ -z $frames ]] || ((recorded < frames)); }; then
