@@ -2,6 +2,8 @@
 
 #include <sstream>
 
+#include "world/key_script.h"
+#include "world/level_document.h"
 #include "world/level_table.h"
 #include "world/world.h"
 
@@ -31,7 +33,7 @@ std::string key_script_text(const KeyRecord& record, const std::string& level_na
     const LevelEntry* entry = level_entry(level);
     out << "# replay: headbot-sim -C DIR --level " << level << " --input THIS_FILE, with the level"
         << " as DIR/" << (entry ? entry->file : "?") << " beside a config.txt of that screen size\n";
-    out << kFingerprintMark << fingerprint << "\n";
+    out << fingerprint_line(fingerprint);
     for (const KeyRun& r : record.runs()) out << key_script_line(r);
     return out.str();
 }

@@ -8,6 +8,8 @@
 
 #include "world/key_script.h"
 #include "world/level_document.h"
+#include "world/key_script.h"
+#include "world/level_document.h"
 
 class KeyRecord {
 public:

@@ -61,16 +61,6 @@ bool operator==(const LevelRecord& a, const LevelRecord& b) {
 }
 bool operator==(const LevelDocument& a, const LevelDocument& b) { return a.records == b.records; }
 
-void start_fresh_world(int32_t level) {
-    const int32_t w = screen_width, h = screen_height, delay = frame_delay_ms, skip = frame_skip;
-    reset_world();
-    screen_width = w;
-    screen_height = h;
-    frame_delay_ms = delay;
-    frame_skip = skip;
-    current_level = level;
-}
-
 void LevelEdit::open(const LevelDocument& doc, int32_t level) {
     doc_ = doc;
     saved_ = doc;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "world/fresh_level.h"
 #include "world/level_document.h"
 
 // The kinds a maker places, in palette order.
@@ -90,9 +91,7 @@ private:
     std::vector<PlacedObject> objects_;  // in drawing order, the top one last
 };
 
-// A world at its program-start values but for the configuration read at
-// start-up, on `level`: where every test play and every view starts.
-void start_fresh_world(int32_t level);
+// start_fresh_world(), shared with the time trial, lives beside the loader.
 
 // The smallest and largest level side the editor sets.
 constexpr int32_t kSmallestLevelSide = 32;

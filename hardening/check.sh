@@ -31,7 +31,7 @@ cmake --build build-fuzz -j "$jobs"
 fuzz_dir=$(pwd)/build-fuzz
 hardening/make_corpus.sh "$(pwd)" "$fuzz_dir/seeds"
 mkdir -p "$fuzz_dir/crashes"
-for target in config level_play progress key_script level_pack; do
+for target in config level_play progress key_script level_pack best_times; do
     step "fuzzing $target for $fuzz_seconds s"
     # what earlier runs found is kept beside the seeds, in the build tree only
     mkdir -p "$fuzz_dir/corpus/$target"

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Seeds for the fuzz targets, made from the shipped files:
 #   make_corpus.sh SOURCE_DIR OUT_DIR
-# OUT_DIR/{config,level_play,progress,key_script,level_pack} are (re)filled. Nothing
+# OUT_DIR/{config,level_play,progress,key_script,level_pack,best_times} are (re)filled. Nothing
 # here is kept in the repository: the seeds follow the data as it changes.
 set -euo pipefail
 src=$1
 out=$2
-mkdir -p "$out"/{config,level_play,progress,key_script,level_pack}
+mkdir -p "$out"/{config,level_play,progress,key_script,level_pack,best_times}
 
 # configuration: the shipped file and the shapes the reader must survive
 cp "$src/data/config.txt" "$out/config/shipped"
@@ -63,3 +63,7 @@ fi
 printf 'headbot pack 1\ntitle T\nauthor A\nlevel boss2\n| s 900 300\r\n|\n| p 10 10\n\\ no line end\nclear 320 240 0123456789abcdef\n| 5 ULR\n| # c\nlevel level6\nunproven\nend\n' \
     > "$out/level_pack/forms"
 printf 'headbot pack 1\ntitle T\nauthor A\nlevel ../level1\nunproven\nend\n' > "$out/level_pack/path"
+# best times: a file as the game writes it, and one of another version
+printf '# headbot best times 1\n# course, frames at 95 a second, level fingerprint\n1 1478 0123456789abcdef\n7 2596 fedcba9876543210\ngame 15010 00112233445566aa\n' \
+    > "$out/best_times/written"
+printf '# headbot best times 2\n1 100 0123456789abcdef\n' > "$out/best_times/other-version"

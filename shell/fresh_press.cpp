@@ -31,7 +31,8 @@ FreshPress wait_for_fresh_press(const FreshPressInput& input, FreshPressRules ru
             }
             return {FreshEnd::kKey, code};
         }
-        if (buttons.pressed(input.buttons_held()) && !deaf) return {FreshEnd::kButton, 0};
+        const uint32_t fresh_buttons = buttons.newly_pressed(input.buttons_held());
+        if (fresh_buttons != 0 && !deaf) return {FreshEnd::kButton, 0, fresh_buttons};
         input.pause();
     }
     return {FreshEnd::kClosed, 0};

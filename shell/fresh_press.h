@@ -35,6 +35,7 @@ enum class FreshEnd { kKey, kButton, kClosed, kTimeUp };
 struct FreshPress {
     FreshEnd end = FreshEnd::kClosed;
     int scancode = 0;  // the key's, for FreshEnd::kKey
+    uint32_t buttons = 0;  // the buttons newly down, for FreshEnd::kButton
 };
 
 // Empties the keyboard buffer, then waits for a fresh press, the close

@@ -5,10 +5,12 @@
 #include <atomic>
 
 #include "render/assets.h"
+#include "render/trial_pictures.h"
 #include "shell/frame_log.h"
 #include "shell/fresh_press.h"
 #include "shell/input.h"
 #include "shell/music.h"
+#include "shell/overlay.h"
 #include "shell/pack_title_sign.h"
 #include "shell/pause.h"
 #include "shell/play_frame.h"
@@ -16,6 +18,7 @@
 #include "shell/play_screens.h"
 #include "shell/presenter.h"
 #include "shell/sound_effects.h"
+#include "shell/time_trial.h"
 #include "sim/frame.h"
 #include "world/level_loader.h"
 #include "world/level_table.h"
@@ -37,9 +40,19 @@ void show_picture(BITMAP* picture) { present(picture, 640, 480); }
 
 // Only a key or button pressed after the screen appeared leaves it (see
 // fresh_press.h); closing the window does too.
-void wait_for_key(FreshPressRules rules = {}) {
-    wait_for_fresh_library_press(rules, [] { return close_requested.load(); });
+FreshPress wait_for_key(FreshPressRules rules = {}) {
+    const FreshPress press = wait_for_fresh_library_press(rules, [] { return close_requested.load(); });
     forget_pause_requests();
+    return press;
+}
+
+bool window_closed() { return close_requested; }
+
+// T, or the joystick's second button, on the title opens the time trial;
+// every other key starts the game as it always did.
+bool wants_time_trial(const FreshPress& press) {
+    if (press.end == FreshEnd::kKey) return press.scancode == KEY_T;
+    return press.end == FreshEnd::kButton && (press.buttons & 2) != 0;
 }
 
 // After a death the game-over screen stays a moment whatever is pressed.
@@ -71,9 +84,15 @@ void run_game() {
         player.lives = 1;
         player.health = 100;
         show_pack_title();
+        set_overlay(OverlayLayer::kTitleHint, draw_title_hint);
         show_picture(title_image);
-        wait_for_key();
+        const FreshPress title_press = wait_for_key();
         hide_pack_title();
+        clear_overlay(OverlayLayer::kTitleHint);
+        if (!quit_held() && wants_time_trial(title_press)) {
+            run_time_trial(window_closed);
+            continue;
+        }
         read_progress();
         bool played = false;
         start_run();

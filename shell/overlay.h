@@ -11,6 +11,7 @@ struct BITMAP;
 // Drawn in this order, each over the ones before it. Each part of the game
 // that shows something has a layer of its own, so none clears another's.
 enum class OverlayLayer {
+    kGhost,      // the time trial's ghost robot, under everything else
     kHealth,     // the health bar's frame
     kCue,        // a short cue where something happened (the ball lost)
     kClock,      // the time trial's clock and splits

@@ -15,8 +15,11 @@ public:
     explicit ButtonPresses(uint32_t held_at_start) : held_(held_at_start) {}
 
     // True when a button is down now that was up at the last look.
-    bool pressed(uint32_t held_now) {
-        const bool fresh = (held_now & ~held_) != 0;
+    bool pressed(uint32_t held_now) { return newly_pressed(held_now) != 0; }
+
+    // The buttons down now that were up at the last look, a bit each.
+    uint32_t newly_pressed(uint32_t held_now) {
+        const uint32_t fresh = held_now & ~held_;
         held_ = held_now;
         return fresh;
     }

@@ -72,6 +72,10 @@ KeyRun KeyCursor::next() {
     return script_.runs[run_];
 }
 
+std::string fingerprint_line(const std::string& fingerprint) {
+    return kFingerprintMark + fingerprint + "\n";
+}
+
 std::string fingerprint_in_key_script(const std::string& text) {
     std::istringstream in(text);
     std::string line;

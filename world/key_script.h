@@ -49,6 +49,9 @@ private:
 // fingerprint of the level's text as it was when the play was recorded.
 constexpr const char kFingerprintMark[] = "# level fingerprint ";
 
+// The comment line that names a fingerprint in a key script.
+std::string fingerprint_line(const std::string& fingerprint);
+
 // The fingerprint a key script's comment names, or "" when it names none.
 std::string fingerprint_in_key_script(const std::string& text);
 

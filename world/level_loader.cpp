@@ -97,7 +97,12 @@ void load_level() {
     if (current_level > 7) current_level = 2;
     // the level's letter is on disk even if its level file cannot be read
     write_progress(current_level);
+    const LevelEntry* entry = level_entry(current_level);
+    if (entry && entry->tune && start_tune) start_tune(entry->tune);
+    read_level_file();
+}
 
+void read_level_file() {
     ground_count = 0;
     block_count = 0;
     spider_count = 0;
@@ -106,7 +111,6 @@ void load_level() {
     const LevelEntry* entry = level_entry(current_level);
     std::ifstream file;
     if (entry) file.open(entry->file, std::ios::binary);  // the same bytes on every system
-    if (entry && entry->tune && start_tune) start_tune(entry->tune);
     const RecordRead end = read_level_records(file);
     level_name = end == RecordRead::end_mark ? read_level_name(file) : "";
     settle_level_start();

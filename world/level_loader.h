@@ -16,6 +16,11 @@ extern void (*start_tune)(const char* file);
 // progress file first, and its name (level_name.h).
 void load_level();
 
+// The loading alone: the tables emptied and filled from the file
+// current_level names, and the level's start settled. Neither the progress
+// file nor the tune is touched, so a time trial leaves both as they were.
+void read_level_file();
+
 // What a level start sets once its records are read: the boss's place on
 // the boss levels, the ball at rest above the robot, the camera on the
 // level's bottom-left corner, full health.

@@ -72,5 +72,6 @@ bool is_boss_level(int32_t level);
 bool has_falling_spider(int32_t level);
 
 // Puts every global back to its program-start value; for tests and tools
-// that run many worlds in one process. The game itself never calls it.
+// that run many worlds in one process, and for the time trial, whose every
+// attempt starts from a fresh world (world/fresh_level.h).
 void reset_world();

@@ -64,6 +64,21 @@ check "closed roof: ends in its time" 1 "$((took <= 4))"
 # progress at most a few times a second
 check "closed roof: progress lines" 1 "$(($(grep -c 'states tried' "$work/err") <= 8))"
 
+# --- The fastest mode: searches its whole time, each win faster, prints the fastest ------
+solve "$work/bricks" level1 --fastest --seconds 4
+check "fastest: exit" 0 "$status"
+check "fastest: searches its time" 1 "$((took >= 3))"
+wins=$(grep -o 'a win in [0-9]* frames' "$work/err" | cut -d' ' -f4)
+check "fastest: reports its wins" 1 "$(($(echo "$wins" | wc -w) >= 1))"
+check "fastest: each win faster" "$(echo "$wins" | sort -rn -u)" "$wins"
+said=$(head -1 "$work/out" | grep -o 'won in [0-9]*' | cut -d' ' -f3)
+check "fastest: the summary names the fastest" "$(echo "$wins" | tail -1)" "$said"
+check "fastest: headbot-sim wins in those frames" "won frames=$said" \
+    "$("$SIM" -C "$work/bricks" --level 1 --input "$work/out" | tail -1 | cut -d' ' -f2-3)"
+solve "$work/closed" level1 --fastest --seconds 2
+check "fastest, closed roof: no win" 1 "$status"
+check "fastest, closed roof: nothing printed" "" "$(cat "$work/out")"
+
 # --- The level number comes from the file's name, or from --level ----------------------
 cp "$work/sky/level1" "$work/sky/boss1"
 solve "$work/sky" boss1 --seconds 20

@@ -84,8 +84,10 @@ size_t cell_bytes(const Cell& c) {
 }
 
 // Keeping more health wins over a shorter way there: a robot low on health
-// cannot take the spiders or the boss that a later header needs.
-bool better(int32_t health, int32_t frames, const Cell& old) {
+// cannot take the spiders or the boss that a later header needs. Once a win
+// is known and only a faster one is wanted, the shorter way wins instead.
+bool better(int32_t health, int32_t frames, const Cell& old, bool frames_first) {
+    if (frames_first && frames != old.frames) return frames < old.frames;
     if (health != old.health) return health > old.health;
     return frames < old.frames;
 }
@@ -104,7 +106,9 @@ public:
         keep(KeyPlan(), 0);
     }
 
-    SearchResult run(const std::function<bool(const SearchProgress&)>& report) {
+    SearchResult run(const std::function<bool(const SearchProgress&)>& report,
+                     const std::function<void(const SearchProgress&)>& improved) {
+        improved_ = improved;
         double next_report = 0.5;
         for (;;) {
             progress_.elapsed = seconds();
@@ -113,10 +117,7 @@ public:
                 if (!report(progress_)) break;
                 next_report = progress_.elapsed + 0.5;
             }
-            if (explore_from(choose())) {
-                result_.won = true;
-                break;
-            }
+            if (explore_from(choose()) && !limits_.fastest) break;
         }
         result_.progress = progress_;
         result_.progress.elapsed = seconds();
@@ -165,7 +166,7 @@ private:
             frames += played;
             append(plan, keys, played);
             if (outcome == Outcome::won) {
-                result_.plan = plan;
+                note_win(plan, frames);
                 return true;
             }
             if (outcome == Outcome::lost || frames >= limits_.max_frames) return false;
@@ -173,6 +174,18 @@ private:
             keep(plan, frames);
         }
         return false;
+    }
+
+    // Every later way there is cut off at this win's frames: only a faster
+    // one can still count.
+    void note_win(const KeyPlan& plan, int32_t frames) {
+        if (result_.won && frames >= progress_.fastest_win) return;
+        result_.won = true;
+        result_.plan = plan;
+        progress_.fastest_win = frames;
+        limits_.max_frames = frames - 1;
+        progress_.elapsed = seconds();
+        if (improved_) improved_(progress_);
     }
 
     void note_progress() {
@@ -196,7 +209,7 @@ private:
         }
         Cell& cell = cells_[found->second];
         ++cell.reached;
-        if (!better(player.health, frames, cell)) return;
+        if (!better(player.health, frames, cell, limits_.fastest && result_.won)) return;
         bytes_ -= cell_bytes(cell);
         cell.state = store_.pack_world();
         cell.plan = plan;
@@ -214,12 +227,14 @@ private:
     size_t bytes_ = 0;
     SearchProgress progress_;
     SearchResult result_;
+    std::function<void(const SearchProgress&)> improved_;
 };
 
 }  // namespace
 
 SearchResult search_for_win(const SearchLimits& limits,
-                            const std::function<bool(const SearchProgress&)>& report) {
+                            const std::function<bool(const SearchProgress&)>& report,
+                            const std::function<void(const SearchProgress&)>& improved) {
     Search search(limits);
-    return search.run(report);
+    return search.run(report, improved);
 }

@@ -22,6 +22,9 @@ struct SearchLimits {
     size_t state_bytes = size_t{1} << 30;  // every kept world and its keys together
     int32_t max_frames = 30000;            // no script longer than this
     uint64_t seed = 1;
+    // Searches on after a win, for ever fewer frames, until the time is up:
+    // the result is the fastest win found, not the first.
+    bool fastest = false;
 };
 
 struct SearchProgress {
@@ -32,6 +35,7 @@ struct SearchProgress {
     bool memory_full = false;
     int32_t best_ball_height = 0;  // how far above the level's bottom the ball has been
     int32_t most_blocks_broken = 0;
+    int32_t fastest_win = 0;  // frames of the fastest win so far; 0 before any
 };
 
 struct SearchResult {
@@ -42,6 +46,8 @@ struct SearchResult {
 
 // Starts from the world as it is now, which must be a level's first frame.
 // `report` is called twice a second; it may change the world (the search
-// puts its own back) and ends the search by returning false.
+// puts its own back) and ends the search by returning false. In the fastest
+// mode `improved` is called with each win faster than every one before it.
 SearchResult search_for_win(const SearchLimits& limits,
-                            const std::function<bool(const SearchProgress&)>& report);
+                            const std::function<bool(const SearchProgress&)>& report,
+                            const std::function<void(const SearchProgress&)>& improved = nullptr);
