@@ -71,26 +71,38 @@ apt_options=(
 )
 download="$out/download"
 mkdir -p "$download"
-if ! ls "$download"/allegro4.4_*.dsc >/dev/null 2>&1; then
+if ! ls "$download"/allegro4.4_*.orig.tar.* >/dev/null 2>&1; then
     say "fetching the source package allegro4.4 through apt"
     # one unreachable archive of several need not matter: the source decides
     apt-get "${apt_options[@]}" -q update >"$apt_dir/update.log" 2>&1 || true
-    # The archive may serve the .dsc and the original tarball but not
-    # Debian's own changes, which we do not use: apt's status alone says little.
+    # The archive may serve the original tarball but not the .dsc or Debian's
+    # own changes (which we do not use): apt's status alone says little.
     (cd "$download" && apt-get "${apt_options[@]}" -q source --download-only allegro4.4) \
         >"$apt_dir/source.log" 2>&1 || true
 fi
-ls "$download"/allegro4.4_*.dsc >/dev/null 2>&1 ||
+ls "$download"/allegro4.4_*.orig.tar.* >/dev/null 2>&1 ||
     missing "cannot fetch Debian's source package allegro4.4 (see $apt_dir/update.log and source.log): this needs access to the archive named in /etc/apt"
 
-# --- the original tarball, as the .dsc names it -----------------------------
-dsc="$(ls "$download"/allegro4.4_*.dsc | head -n 1)"
-read -r sum _ tarball < <(awk '/^Checksums-Sha256:/ { on = 1; next } /^[^ ]/ { on = 0 }
-                               on && $3 ~ /\.orig\.tar\./ { print $1, $2, $3; exit }' "$dsc")
+# --- the original tarball, checked against the sha256 Debian signed ---------
+# The .dsc names it; where the archive serves no .dsc, the source index apt
+# fetched and checked against the archive's signed Release file names the
+# same sum for the same file.
+orig_sum() {
+    awk '/^Checksums-Sha256:/ { on = 1; next } /^[^ ]/ { on = 0 }
+         on && $3 ~ /\.orig\.tar\./ { print $1, $3; exit }'
+}
+dsc="$(ls "$download"/allegro4.4_*.dsc 2>/dev/null | head -n 1 || true)"
+if [[ -n "$dsc" ]]; then
+    signed_by="$(basename "$dsc")"
+    read -r sum tarball < <(orig_sum <"$dsc") || true
+else
+    signed_by="the archive's signed source index"
+    read -r sum tarball < <(apt-cache "${apt_options[@]}" showsrc allegro4.4 2>/dev/null | orig_sum) || true
+fi
 [[ -n "${tarball:-}" && -f "$download/$tarball" ]] ||
-    missing "the .dsc names no original tarball that apt fetched: $dsc"
+    missing "neither a .dsc nor the source index names the original tarball apt fetched into $download"
 echo "$sum  $download/$tarball" | sha256sum --quiet -c - ||
-    missing "$tarball does not match the sha256 in $(basename "$dsc"): delete $download and run again"
+    missing "$tarball does not match the sha256 in $signed_by: delete $download and run again"
 
 src="$out/src"
 rm -rf "$src" "$out/build" "$out/install"
