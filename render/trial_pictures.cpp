@@ -124,5 +124,5 @@ void draw_ghost_robot(BITMAP* copy, int32_t x, int32_t y, int32_t facing) {
 
 void draw_title_hint(BITMAP* copy, int width, int height) {
     const int bottom = std::min(height, 480);
-    draw_boxed_text(copy, std::min(width, 640) / 2, bottom - 22, "T: TIME TRIAL", makecol(255, 255, 255));
+    draw_boxed_text(copy, std::min(width, 640) / 2, bottom - 20, "T: TIME TRIAL", makecol(255, 255, 255));
 }
