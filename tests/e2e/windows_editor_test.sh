@@ -3,6 +3,7 @@
 # old file (Windows cannot rename onto an existing file: the editor must
 # replace it), and the saved level plays frame for frame as the original
 # under the Linux headbot-sim. Needs BUILD_DIR, SIM and SOURCE_DIR.
+WINE_PREFIX_NAME=wine-desktop
 source "$(dirname "$0")/windows_support.sh"
 GAME_DIR="$WIN_GAME"
 source "$(dirname "$0")/game_support.sh"
@@ -17,8 +18,13 @@ cp "$LEVELS/level3" "$SCRATCH/original"
 echo "old text" >"$LEVELS/level3.new"  # a stale one from a crash is simply replaced
 
 start_editor "$LEVELS/level3"
-key ctrl+s
-wait_for_output "saved level3" 20
+# Wine's keyboard may come a moment after the window's focus: press again
+for _ in 1 2 3 4 5 6 7 8 9 10; do
+    key ctrl+s
+    sleep 1
+    grep -q "saved level3" "$EDITOR_OUT" && break
+done
+wait_for_output "saved level3" 5
 quit_editor
 [[ ! -e "$LEVELS/level3.new" ]] || fail "level3.new was left beside the saved level"
 grep -q "NOT SAVED" "$EDITOR_OUT" && fail "the editor said: $(cat "$EDITOR_OUT")"

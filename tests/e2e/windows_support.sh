@@ -24,7 +24,10 @@ windows_skip() {
     windows_skip "no Windows build in $WIN_BUILD: run tools/windows/build.sh"
 command -v wine >/dev/null || windows_skip "no wine: install the Debian package wine"
 
-export WINEPREFIX="$BUILD_DIR/windows/wine"
+# The scripts that show windows use a prefix of their own, one at a time
+# (ctest's lock): Wine gives one window of a prefix the keyboard, whatever
+# its X display, and the tools running meanwhile must not come between.
+export WINEPREFIX="$BUILD_DIR/windows/${WINE_PREFIX_NAME:-wine}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="  # no offer to install .NET or Gecko
 
@@ -44,6 +47,10 @@ windows_prefix() {
     ) 9>"$WINEPREFIX.lock" || exit 1
 }
 windows_prefix
+if [[ "${WINE_PREFIX_NAME:-wine}" != wine ]]; then
+    # the last script's programs are gone before this one's window comes
+    timeout 60 wineserver -w || windows_fail "Wine programs of $WINEPREFIX still running after 60 s"
+fi
 
 # wine_run SECONDS PROGRAM ARGS...: runs a Windows program, at most SECONDS;
 # its status is the program's, and a time-out is said on stderr (status 124).
