@@ -11,6 +11,7 @@
 #include "shell/pause.h"
 #include "shell/play_frame.h"
 #include "shell/play_record.h"
+#include "shell/play_screens.h"
 #include "shell/screen_wait.h"
 #include "shell/sound_effects.h"
 #include "sim/frame.h"
@@ -87,6 +88,7 @@ TrialState play_course(TrialRun& run, int32_t course, Ghost* ghost, const KeyScr
     bool playing = true;
     show_clock(run, playing, watching);
     show_ghost(ghost);
+    start_run();  // the health bar's frame and the lost ball's cue, as in the game
     clear_keybuf();
     forget_pause_requests();
     ButtonPresses back_button(read_joystick_buttons());
@@ -102,6 +104,7 @@ TrialState play_course(TrialRun& run, int32_t course, Ghost* ghost, const KeyScr
         state = run.after_frame();
         record_frame();
         play_frame_sounds();
+        note_play_frame();
         hold_while_paused(given_up);
         if (state != TrialState::kPlaying) break;
         // a watched script that ran out without a win stops a frame after
@@ -112,5 +115,6 @@ TrialState play_course(TrialRun& run, int32_t course, Ghost* ghost, const KeyScr
     watched_keys = nullptr;
     clear_overlay(OverlayLayer::kGhost);
     clear_overlay(OverlayLayer::kClock);
+    end_run();
     return state;
 }
