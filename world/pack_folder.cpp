@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <memory>
 
 #include "world/level_document.h"
 #include "world/level_pack.h"
 #include "world/owned_file.h"
 #include "world/pack_proof.h"
 #include "world/pack_title.h"
+#include "world/snapshot.h"
 #include "world/whole_file.h"
 
 namespace fs = std::filesystem;
@@ -47,8 +49,14 @@ bool ready_pack_folder(const std::string& pack_path, const std::string& packs_di
             return false;
         }
         ready.levels.push_back(level.name);
-        if (prove_pack_level(level).state != ProofState::proven) ready.unproven.push_back(level.name);
     }
+    // the clears are played in the world the game is about to start in: it
+    // must find that world as a fresh start leaves it, on level 1
+    std::unique_ptr<WorldSnapshot> world(new WorldSnapshot);
+    save_world(*world);
+    for (const PackLevel& level : pack.levels)
+        if (prove_pack_level(level).state != ProofState::proven) ready.unproven.push_back(level.name);
+    restore_world(*world);
     if (!write_file_atomically((dir / kPackTitleFile).string(), pack_title_text(pack), error, false)) {
         error = (dir / kPackTitleFile).string() + ": " + error;
         return false;

@@ -6,13 +6,17 @@
 
 #include <unistd.h>
 
+#include <cstring>
 #include <filesystem>
+#include <memory>
 #include <fstream>
 #include <sstream>
 
 #include "world/level_pack.h"
 #include "world/pack_folder.h"
 #include "world/pack_title.h"
+#include "world/snapshot.h"
+#include "world/world.h"
 
 namespace fs = std::filesystem;
 
@@ -86,6 +90,38 @@ TEST_F(PackFolder, HoldsThePacksLevelsAndTitleUnderAKeyFromItsBytes) {
     ReadyPack other;
     ASSERT_TRUE(ready_pack_folder(pack_file("other.headbot", "Gardens"), packs.string(), other, error)) << error;
     EXPECT_NE(other.folder, first.folder);
+}
+
+// The game given a pack readies it in its own process before it starts: the
+// replayed clears must not leave it on another level or with keys held.
+TEST_F(PackFolder, ProvingTheClearsLeavesTheWorldAsItWas) {
+    LevelPack pack;
+    pack.title = "Proven";
+    pack.author = "A. Maker";
+    PackLevel level1;
+    level1.name = "level1";
+    level1.level = 1;
+    const std::string here = __FILE__, top = here.substr(0, here.rfind("/tests/"));
+    level1.text = read(top + "/data/levels/level1");
+    level1.clear = read(top + "/data/solutions/level1.keys");
+    level1.fingerprint = level_text_fingerprint(level1.text);
+    level1.proven = true;
+    pack.levels.push_back(level1);
+    write(scratch / "proven.headbot", level_pack_text(pack));
+
+    reset_world();
+    auto before = std::make_unique<WorldSnapshot>();
+    save_world(*before);
+    ReadyPack ready;
+    std::string error;
+    ASSERT_TRUE(ready_pack_folder((scratch / "proven.headbot").string(), (scratch / "packs").string(), ready, error))
+        << error;
+    EXPECT_TRUE(ready.unproven.empty()) << "the shipped clear wins level1";
+    EXPECT_EQ(current_level, 1);
+#define HEADBOT_COMPARE(name) \
+    EXPECT_EQ(std::memcmp(&::name, &before->name, sizeof(::name)), 0) << #name;
+    HEADBOT_WORLD_STATE(HEADBOT_COMPARE)
+#undef HEADBOT_COMPARE
 }
 
 TEST_F(PackFolder, ABadPackNamesItselfAndMakesNothing) {
