@@ -39,18 +39,7 @@ find_window
 PACK_DIR=$(grep -l "Garden Steps" "$GAME"/packs/*/pack-title 2>/dev/null | xargs -r dirname)
 [[ -n "$PACK_DIR" ]] || fail "no folder under packs holds the pack's title: $(ls -R "$GAME/packs" 2>&1 | head)"
 
-# the pack's title boxed at the foot of the title picture, in its own colour
-deadline=$((SECONDS + 60))
-title_boxed() {
-    screenshot || return 1
-    local r g b
-    read -r r g b <<<"$(pixel 268 436)"
-    ((r > 200 && g > 180 && b < 150))
-}
-until title_boxed; do
-    ((SECONDS < deadline)) || fail "no pack title over the title picture (pixel 268,436: $(pixel 268 436))"
-    sleep 0.2
-done
+wait_for_pack_title 60
 [[ ! -e "$PACK_DIR/saved" ]] || fail "\"saved\" was written before a level started"
 
 press Return
@@ -62,15 +51,7 @@ done
 [[ ! -s "$PACK_DIR/saved" ]] || fail "the pack's game did not start on level 1: $(od -c "$PACK_DIR/saved")"
 wait_for_play 20
 
-timeout 10 xdotool keydown Escape
-deadline=$((SECONDS + 20))
-until [[ -s "$RUN/status" ]]; do
-    ((SECONDS < deadline)) || fail "the game did not end with Esc"
-    sleep 0.1
-done
-timeout 10 xdotool keyup Escape 2>/dev/null || true
-GAME_PID=""
-[[ "$(cat "$RUN/status")" == 0 ]] || fail "exit status $(cat "$RUN/status") after Esc: $(cat "$RUN/stderr")"
+end_run_with_esc "$RUN/status"
 
 [[ ! -e "$GAME/saved" ]] || fail "the player's own folder got a \"saved\""
 "$BUILD_DIR/headbot-pack" unpack "$ELSEWHERE/garden.headbot" "$SCRATCH/cut" >/dev/null ||
