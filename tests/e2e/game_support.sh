@@ -192,3 +192,27 @@ end_with_esc() {
     [[ $status == 0 ]] || fail "exit status $status after Esc, not 0"
     if grep -E 'runtime error|Sanitizer' "$GAME/stderr"; then fail "the sanitizers reported"; fi
 }
+
+# Waits up to $1 seconds for a level pack's title boxed on the earth at the
+# foot of the title picture, in its own colour.
+wait_for_pack_title() {
+    local deadline=$((SECONDS + $1)) r g b
+    until screenshot && read -r r g b <<<"$(pixel 268 436)" && ((r > 200 && g > 180 && b < 150)); do
+        ((SECONDS < deadline)) || fail "no pack title over the title picture (pixel 268,436: $(pixel 268 436))"
+        sleep 0.2
+    done
+}
+
+# Ends a game started by the test itself with Esc held: its exit status is
+# written to the file $1, and must be 0 within 20 s.
+end_run_with_esc() {
+    timeout 10 xdotool keydown Escape
+    local deadline=$((SECONDS + 20))
+    until [[ -s "$1" ]]; do
+        ((SECONDS < deadline)) || fail "the game did not end with Esc"
+        sleep 0.1
+    done
+    timeout 10 xdotool keyup Escape 2>/dev/null || true
+    GAME_PID=""
+    [[ "$(cat "$1")" == 0 ]] || fail "exit status $(cat "$1") after Esc"
+}

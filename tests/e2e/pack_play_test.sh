@@ -91,17 +91,7 @@ GAME=$(grep -l "Garden Steps" "$HOME1"/.local/share/headbot-packs/*/pack-title |
 # The title picture with the pack's title boxed on the earth at its foot, in
 # its own colour, above the line about the time trial: the picture itself is
 # otherwise as it is.
-deadline=$((SECONDS + 60))
-title_boxed() {
-    screenshot || return 1
-    local r g b
-    read -r r g b <<<"$(pixel 268 436)"
-    ((r > 200 && g > 180 && b < 150))
-}
-until title_boxed; do
-    ((SECONDS < deadline)) || fail "no pack title over the title picture (pixel 268,436: $(pixel 268 436))"
-    sleep 0.2
-done
+wait_for_pack_title 60
 changed=$(differing_pixels "$GAME/title.bmp")
 ((changed > 1000 && changed < 640 * 480 / 30)) || fail "$changed pixels differ from the title picture"
 
@@ -115,15 +105,7 @@ for name in level1 level2 level3 boss1; do
 done
 [[ -L "$GAME/level5" && "$(readlink -f "$GAME/level5")" == "$(readlink -f "$PREFIX/share/games/headbot/level5")" ]] ||
     fail "level5, which the pack does not carry, is not the shipped one"
-timeout 10 xdotool keydown Escape
-deadline=$((SECONDS + 20))
-until [[ -s "$RUN/status" ]]; do
-    ((SECONDS < deadline)) || fail "the game did not end with Esc"
-    sleep 0.1
-done
-timeout 10 xdotool keyup Escape 2>/dev/null || true
-GAME_PID=""
-[[ "$(cat "$RUN/status")" == 0 ]] || fail "exit status $(cat "$RUN/status") after Esc"
+end_run_with_esc "$RUN/status"
 
 snapshot >"$SCRATCH/own.after"
 diff "$SCRATCH/own.before" "$SCRATCH/own.after" >&2 || fail "the player's own folder changed"

@@ -11,9 +11,8 @@
 #include "world/level_document.h"
 #include "world/level_pack.h"
 #include "world/owned_file.h"
-#include "world/whole_file.h"
+#include "world/pack_folder.h"
 #include "world/pack_proof.h"
-#include "world/pack_title.h"
 
 namespace {
 
@@ -173,33 +172,15 @@ int unpack(const std::vector<std::string>& args) {
     return 0;
 }
 
-// The folder a pack is played in: PACKS_DIR/KEY, KEY from the pack's bytes,
-// so two packs never share progress and the same pack always finds its own.
-// The pack's levels and title are written there; the folder's path is printed.
+// The folder a pack is played in (see world/pack_folder.h), made ready for
+// the launcher, which links the shipped data in; the folder's path is printed.
 int ready(const std::vector<std::string>& args) {
     if (args.size() != 2) return usage();
-    std::string bytes, error;
-    LevelPack pack;
-    if (!read_pack(args[0], pack, error)) return refuse(error);
-    if (!read_whole_file(args[0], bytes)) return refuse(args[0] + ": cannot be read");
-    const std::filesystem::path dir = std::filesystem::path(args[1]) / text_fingerprint(bytes);
-    std::error_code ec;
-    std::filesystem::create_directories(dir, ec);
-    if (ec) return refuse("cannot make the folder " + dir.string() + ": " + ec.message());
-    std::string unproven;
-    for (const PackLevel& level : pack.levels) {
-        // a link to the shipped level is replaced, never the file it leads to
-        if (!write_file_atomically((dir / level.name).string(), level.text, error, false))
-            return refuse((dir / level.name).string() + ": " + error);
-        if (prove_pack_level(level).state != ProofState::proven)
-            unproven += (unproven.empty() ? "" : ", ") + level.name;
-    }
-    if (!write_file_atomically((dir / kPackTitleFile).string(), pack_title_text(pack), error, false))
-        return refuse((dir / kPackTitleFile).string() + ": " + error);
-    if (!unproven.empty())
-        std::fprintf(stderr, "headbot: %s: not proven winnable by its maker, played all the same: %s\n",
-                     args[0].c_str(), unproven.c_str());
-    std::printf("%s\n", dir.string().c_str());
+    ReadyPack ready;
+    std::string error;
+    if (!ready_pack_folder(args[0], args[1], ready, error)) return refuse(error);
+    if (!ready.unproven.empty()) std::fprintf(stderr, "%s\n", unproven_pack_line(args[0], ready.unproven).c_str());
+    std::printf("%s\n", ready.folder.c_str());
     return 0;
 }
 
