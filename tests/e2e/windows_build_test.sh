@@ -18,7 +18,7 @@ check "zip named by the version" "headbot-$version-win64.zip" "$(basename "$zip"
 folder="$work/headbot-$version-win64"
 missing=""
 for file in headbot.exe headbot-edit.exe headbot-sim.exe headbot-solve.exe headbot-measure.exe \
-    headbot-map.exe README.txt config.txt level1 level2 level3 boss1 level5 level6 boss2 \
+    headbot-map.exe headbot-pack.exe README.txt config.txt par-level1.keys par-full-game.keys level1 level2 level3 boss1 level5 level6 boss2 \
     title.bmp GAMEOVER.bmp robot1.bmp SMWL1FZero.mid Boss2.mid jump.wav game_over.wav; do
     [[ -f "$folder/$file" ]] || missing+=" $file"
 done
