@@ -77,14 +77,16 @@ click_cell() {
 
 # Drags with the left button from one world point to another.
 drag() {
+    # pauses long enough for a busy editor to see each step: a press it
+    # first sees at the end of the move would start the drag there
     timeout 10 xdotool mousemove "$(window_x "$1")" "$(window_y "$2")"
-    sleep 0.05
+    sleep 0.15
     timeout 10 xdotool mousedown 1
-    sleep 0.05
+    sleep 0.15
     timeout 10 xdotool mousemove "$(window_x "$3")" "$(window_y "$4")"
-    sleep 0.05
+    sleep 0.15
     timeout 10 xdotool mouseup 1
-    sleep 0.1
+    sleep 0.15
 }
 
 key() {
