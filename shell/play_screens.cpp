@@ -13,12 +13,12 @@
 #include "world/frame_events.h"
 #include "world/level_name.h"
 #include "world/level_table.h"
+#include "world/trial_time.h"
 #include "world/world.h"
 
 namespace {
 
-constexpr int kShippedFramesPerSecond = 95;
-constexpr int kCueFrames = kShippedFramesPerSecond;  // about a second at the shipped pace
+constexpr int kCueFrames = kTrialFramesASecond;  // about a second at the shipped pace
 constexpr FreshPressRules kCardWait{0, 1000};
 // the ending is read, not glanced at: it stays a while, and a key held
 // through the last jump does not sweep it away
@@ -75,9 +75,9 @@ void show_ending(bool (*quit)()) {
         levels = "LEVELS " + std::to_string(run_first_level) + " TO " + std::to_string(kLevelCount) + " CLEAR";
     show_card({{"THE END", 4, gold},
                {levels, 2, white()},
-               {"TIME " + run_time_text(run_frames), 3, gold},
+               {"TIME " + trial_time_text(run_frames), 3, gold},
                {std::to_string(run_frames) + (run_frames == 1 ? " frame" : " frames") + " at " +
-                    std::to_string(kShippedFramesPerSecond) + " a second",
+                    std::to_string(kTrialFramesASecond) + " a second",
                 1, white()},
                {"Play goes on with level 2", 1, white()}},
               kEndingWait, quit);
@@ -88,15 +88,6 @@ void show_ending(bool (*quit)()) {
 
 }  // namespace
 
-std::string run_time_text(int64_t frames) {
-    if (frames < 0) frames = 0;
-    const int64_t centiseconds = frames * 100 / kShippedFramesPerSecond;
-    const int64_t seconds = centiseconds / 100;
-    char text[48];
-    std::snprintf(text, sizeof text, "%lld:%02lld.%02lld", static_cast<long long>(seconds / 60),
-                  static_cast<long long>(seconds % 60), static_cast<long long>(centiseconds % 100));
-    return text;
-}
 
 void start_run() {
     run_frames = 0;

@@ -27,5 +27,3 @@ void close_level(bool (*quit)());
 // Before the game-over picture: play's signs off.
 void end_run();
 
-// "m:ss.cc" for a number of frames at the shipped pace of 95 a second.
-std::string run_time_text(int64_t frames);

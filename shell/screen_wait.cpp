@@ -14,18 +14,3 @@ uint32_t read_joystick_buttons() {
         if (joy[0].button[i].b != 0) held |= uint32_t{1} << i;
     return held;
 }
-
-WaitEnd wait_for_key_or_button(const ScreenWaitInput& input) {
-    ButtonPresses buttons(input.buttons_held());
-    while (!input.closed()) {
-        // the keyboard first, as it always was: a press already in the
-        // buffer (the Esc that ended play, say) ends the wait at once
-        if (input.key_waiting()) {
-            input.take_key();
-            return WaitEnd::kKey;
-        }
-        if (buttons.pressed(input.buttons_held())) return WaitEnd::kButton;
-        input.pause();
-    }
-    return WaitEnd::kClosed;
-}

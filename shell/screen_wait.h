@@ -1,5 +1,5 @@
-// Leaving the title and game-over screens: a key, or a new press of any
-// button of the first joystick, so that a gamepad alone plays the game.
+// The first joystick's buttons, and new presses told from held ones: what
+// the screens' waits (fresh_press.h) read, so that a gamepad alone plays.
 #pragma once
 
 #include <cstdint>
@@ -27,20 +27,3 @@ public:
 private:
     uint32_t held_;
 };
-
-// What a screen's wait reads and does; the game gives it the library's
-// keyboard and joystick, tests give it their own.
-struct ScreenWaitInput {
-    bool (*key_waiting)();       // a key press lies in the keyboard buffer
-    void (*take_key)();          // removes that one press
-    uint32_t (*buttons_held)();  // as read_joystick_buttons
-    bool (*closed)();            // the window's close button was pressed
-    void (*pause)();             // a few milliseconds between looks
-};
-
-enum class WaitEnd { kKey, kButton, kClosed };
-
-// Waits until a key is pressed (one waiting in the buffer ends the wait at
-// once and is taken), a joystick button is newly pressed, or the window is
-// closed.
-WaitEnd wait_for_key_or_button(const ScreenWaitInput& input);
